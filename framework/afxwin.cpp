@@ -1,0 +1,376 @@
+#include "framework/afxwin.h"
+
+#include <vector>
+
+#include "framework/gbk.h"
+
+// ---------------------------------------------------------------------------------------------
+// Text at the control boundary
+
+namespace {
+constexpr UINT kGbk = 936;
+}
+
+std::wstring WideFromGbk(const char* text, int length) {
+    if (!text) return {};
+    if (length < 0) length = static_cast<int>(strlen(text));
+    if (length == 0) return {};
+    const int n = MultiByteToWideChar(kGbk, 0, text, length, nullptr, 0);
+    std::wstring wide(n, L'\0');
+    MultiByteToWideChar(kGbk, 0, text, length, wide.data(), n);
+    return wide;
+}
+
+std::string GbkFromWide(const wchar_t* text, int length) {
+    if (!text) return {};
+    if (length < 0) length = static_cast<int>(wcslen(text));
+    if (length == 0) return {};
+    const int n = WideCharToMultiByte(kGbk, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string gbkText(n, '\0');
+    WideCharToMultiByte(kGbk, 0, text, length, gbkText.data(), n, nullptr, nullptr);
+    return gbkText;
+}
+
+std::string GetWindowTextGbk(HWND hwnd) {
+    const int n = GetWindowTextLengthW(hwnd);
+    std::wstring wide(n + 1, L'\0');
+    const int got = GetWindowTextW(hwnd, wide.data(), n + 1);
+    return GbkFromWide(wide.data(), got);
+}
+
+void SetWindowTextGbk(HWND hwnd, const char* text) {
+    SetWindowTextW(hwnd, WideFromGbk(text ? text : "").c_str());
+}
+
+void GetWindowTextToField(HWND hwnd, char* field, std::size_t width) {
+    gbk::ToField(field, width, GetWindowTextGbk(hwnd));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Module state
+
+namespace {
+
+AFX_MODULE_STATE g_moduleState{nullptr, nullptr, nullptr};   // this module's own
+AFX_MODULE_STATE g_processState{nullptr, nullptr, nullptr};  // what a thread has by default
+DWORD g_tlsIndex = TLS_OUT_OF_INDEXES;
+
+void* CurrentStateSlot() {
+    return g_tlsIndex == TLS_OUT_OF_INDEXES ? nullptr : TlsGetValue(g_tlsIndex);
+}
+
+}  // namespace
+
+AFX_MODULE_STATE* AfxGetStaticModuleState() { return &g_moduleState; }
+
+AFX_MODULE_STATE* AfxGetModuleState() {
+    auto* state = static_cast<AFX_MODULE_STATE*>(CurrentStateSlot());
+    if (state) return state;
+    if (!g_processState.m_hCurrentInstanceHandle) {
+        HINSTANCE exe = GetModuleHandleW(nullptr);
+        g_processState.m_hCurrentInstanceHandle = exe;
+        g_processState.m_hCurrentResourceHandle = exe;
+    }
+    return &g_processState;
+}
+
+HINSTANCE AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
+HINSTANCE AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
+
+AFX_MAINTAIN_STATE2::AFX_MAINTAIN_STATE2(AFX_MODULE_STATE* newState)
+    : m_pPrevState(CurrentStateSlot()) {
+    if (g_tlsIndex != TLS_OUT_OF_INDEXES) TlsSetValue(g_tlsIndex, newState);
+}
+
+AFX_MAINTAIN_STATE2::~AFX_MAINTAIN_STATE2() {
+    if (g_tlsIndex != TLS_OUT_OF_INDEXES) TlsSetValue(g_tlsIndex, m_pPrevState);
+}
+
+BOOL AfxDllMain(HINSTANCE hInstance, DWORD reason) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH: {
+        g_tlsIndex = TlsAlloc();
+        if (g_tlsIndex == TLS_OUT_OF_INDEXES) return FALSE;
+        g_moduleState.m_hCurrentInstanceHandle = hInstance;
+        g_moduleState.m_hCurrentResourceHandle = hInstance;
+        CWinApp* app = g_moduleState.m_pCurrentWinApp;
+        if (app) {
+            app->m_hInstance = hInstance;
+            AFX_MAINTAIN_STATE2 guard(&g_moduleState);
+            if (!app->InitInstance()) {
+                app->ExitInstance();
+                TlsFree(g_tlsIndex);
+                g_tlsIndex = TLS_OUT_OF_INDEXES;
+                return FALSE;
+            }
+        }
+        return TRUE;
+    }
+    case DLL_PROCESS_DETACH:
+        if (g_tlsIndex != TLS_OUT_OF_INDEXES) {
+            if (CWinApp* app = g_moduleState.m_pCurrentWinApp) {
+                AFX_MAINTAIN_STATE2 guard(&g_moduleState);
+                app->ExitInstance();
+            }
+            TlsFree(g_tlsIndex);
+            g_tlsIndex = TLS_OUT_OF_INDEXES;
+        }
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
+
+CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) {
+    g_moduleState.m_pCurrentWinApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_moduleState.m_pCurrentWinApp == this) g_moduleState.m_pCurrentWinApp = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Message tables
+
+const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
+    static const AFX_MSGMAP map{nullptr, nullptr, 0};
+    return &map;
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindEntry(UINT message, UINT code, UINT id) const {
+    for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pBaseMap) {
+        for (std::size_t i = 0; i < map->nCount; ++i) {
+            const AFX_MSGMAP_ENTRY& e = map->lpEntries[i];
+            if (e.nMessage != message) continue;
+            if (message == WM_COMMAND || message == WM_NOTIFY) {
+                if (e.nCode != code || id < e.nID || id > e.nLastID) continue;
+            }
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Windows and controls
+
+CString CWnd::GetWindowText() const { return CString(GetWindowTextGbk(m_hWnd).c_str()); }
+
+void CEdit::ReplaceSel(const char* gbkText, BOOL canUndo) {
+    const std::wstring wide = WideFromGbk(gbkText);
+    SendMessage(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+int CComboBox::AddString(const char* gbkText) {
+    const std::wstring wide = WideFromGbk(gbkText);
+    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
+CString CComboBox::GetLBText(int index) const {
+    const LRESULT n = SendMessage(CB_GETLBTEXTLEN, index);
+    if (n == CB_ERR) return CString();
+    std::wstring wide(static_cast<std::size_t>(n) + 1, L'\0');
+    SendMessage(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    return CString(GbkFromWide(wide.c_str()).c_str());
+}
+
+int CListBox::AddString(const char* gbkText) {
+    const std::wstring wide = WideFromGbk(gbkText);
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
+CString CListBox::GetText(int index) const {
+    const LRESULT n = SendMessage(LB_GETTEXTLEN, index);
+    if (n == LB_ERR) return CString();
+    std::wstring wide(static_cast<std::size_t>(n) + 1, L'\0');
+    SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    return CString(GbkFromWide(wide.c_str()).c_str());
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    if (control.m_hWnd == nullptr) control.m_hWnd = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dialogs
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+
+CDialog::~CDialog() {
+    if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+}
+
+const AFX_MSGMAP* CDialog::GetThisMessageMap() {
+    static const AFX_MSGMAP map{CCmdTarget::GetThisMessageMap(), nullptr, 0};
+    return &map;
+}
+
+namespace {
+
+// The owner of a dialog created without a parent: the calling thread's active top-level
+// window (the host's frame), so the host is disabled while the dialog runs.
+HWND SafeOwner(CWnd* parent) {
+    HWND owner = parent ? parent->m_hWnd : GetActiveWindow();
+    if (owner) owner = GetAncestor(owner, GA_ROOT);
+    return owner;
+}
+
+}  // namespace
+
+INT_PTR CDialog::DoModal() {
+    HINSTANCE resources = AfxGetResourceHandle();
+    HRSRC found = FindResourceW(resources, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(5));
+    HGLOBAL loaded = found ? LoadResource(resources, found) : nullptr;
+    const auto* dialogTemplate = loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+    if (!dialogTemplate) return -1;
+
+    HWND owner = SafeOwner(m_pParentWnd);
+    m_bModalDone = false;
+    m_nModalResult = -1;
+    HWND hwnd = CreateDialogIndirectParamW(resources, dialogTemplate, owner, DialogProc,
+                                           reinterpret_cast<LPARAM>(this));
+    if (!hwnd) {
+        m_hWnd = nullptr;
+        return -1;
+    }
+
+    // The hand-written modal loop: disable the owner, pump our own messages so that
+    // PreTranslateMessage sees posted commands (menu picks) before dispatch, pass a WM_QUIT on,
+    // and re-enable the owner before the dialog goes away so activation returns to it.
+    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+    if (!m_bModalDone) ::ShowWindow(hwnd, SW_SHOWNORMAL);
+
+    MSG msg;
+    while (!m_bModalDone) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got == -1) break;
+        const bool ours = msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd);
+        if (!ours || !PreTranslateMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+
+    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+    if (owner && GetActiveWindow() == hwnd) SetActiveWindow(owner);
+    DestroyWindow(hwnd);
+    m_hWnd = nullptr;
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int result) {
+    m_nModalResult = result;
+    m_bModalDone = true;
+    if (m_hWnd) ::ShowWindow(m_hWnd, SW_HIDE);
+    // Wake the loop in case the call came from outside a dispatched message.
+    PostMessageW(m_hWnd, WM_NULL, 0, 0);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg) { return IsDialogMessageW(m_hWnd, msg); }
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+INT_PTR CDialog::OnUnhandledMessage(UINT, WPARAM, LPARAM) { return FALSE; }
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CDialog* self;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        self->m_hWnd = hwnd;
+    } else {
+        self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    return self->Dispatch(message, wParam, lParam);
+}
+
+bool CDialog::CallEntry(const AFX_MSGMAP_ENTRY& e, UINT id, WPARAM wParam, LPARAM lParam,
+                        INT_PTR& result) {
+    result = TRUE;
+    switch (e.sig) {
+    case AfxSig::vv:
+        (this->*e.pfn.vv)();
+        return true;
+    case AfxSig::vu:
+        (this->*e.pfn.vu)(id);
+        return true;
+    case AfxSig::vDraw:
+        (this->*e.pfn.vDraw)(static_cast<int>(wParam), reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        return true;
+    case AfxSig::vMouse: {
+        const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        (this->*e.pfn.vMouse)(static_cast<UINT>(wParam), pt);
+        result = FALSE;  // let the default processing run as well
+        return true;
+    }
+    case AfxSig::bDC:
+        // Erase-background results go back through DWLP_MSGRESULT.
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, (this->*e.pfn.bDC)(reinterpret_cast<HDC>(wParam)));
+        return true;
+    }
+    return false;
+}
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND: {
+        const UINT id = LOWORD(wParam);
+        const UINT code = HIWORD(wParam);
+        if (const AFX_MSGMAP_ENTRY* e = FindEntry(WM_COMMAND, code, id)) {
+            INT_PTR result;
+            CallEntry(*e, id, wParam, lParam, result);
+            return TRUE;
+        }
+        if (code == BN_CLICKED && id == IDOK) {
+            OnOK();
+            return TRUE;
+        }
+        if (code == BN_CLICKED && id == IDCANCEL) {
+            OnCancel();
+            return TRUE;
+        }
+        return OnUnhandledMessage(message, wParam, lParam);
+    }
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (const AFX_MSGMAP_ENTRY* e = FindEntry(WM_NOTIFY, header->code,
+                                                  static_cast<UINT>(header->idFrom))) {
+            INT_PTR result;
+            CallEntry(*e, static_cast<UINT>(header->idFrom), wParam, lParam, result);
+            return TRUE;
+        }
+        return OnUnhandledMessage(message, wParam, lParam);
+    }
+    default:
+        if (const AFX_MSGMAP_ENTRY* e = FindEntry(message, 0, 0)) {
+            INT_PTR result;
+            CallEntry(*e, 0, wParam, lParam, result);
+            return result;
+        }
+        return OnUnhandledMessage(message, wParam, lParam);
+    }
+}

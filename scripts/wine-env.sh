@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Sourced by the scripts that run Windows programs: a Wine prefix per build tree, made once,
+# with the dialog font mapped to an installed CJK font and Wine drawing its own captions.
+# Usage: source scripts/wine-env.sh <build dir>
+tq_build=${1:?build dir}
+export WINEPREFIX="$tq_build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export TQ_WINE=/usr/lib/wine/wine64
+
+tq_prefix_ready() {
+  [ -f "$WINEPREFIX/.tq-ready" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  (
+    flock 9
+    [ -f "$WINEPREFIX/.tq-ready" ] && exit 0
+    "$TQ_WINE" wineboot -i >/dev/null 2>&1 || true
+    # A UTF-8 locale, or the value names below reach the registry garbled.
+    for face in 宋体 SimSun; do
+      LANG=C.UTF-8 "$TQ_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+        /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    "$TQ_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    "$TQ_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
+    touch "$WINEPREFIX/.tq-ready"
+  ) 9>"$WINEPREFIX/.tq-lock"
+}
+
+# Starts a virtual display when there is no screen; sets TQ_XVFB_PID when it started one.
+tq_display() {
+  if [ -n "${DISPLAY:-}" ]; then
+    local d=${DISPLAY#*:}; d=${d%%.*}
+    [ -e "/tmp/.X11-unix/X$d" ] && return 0
+  fi
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    TQ_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.05; done
+    return 0
+  done
+  echo "no free display number" >&2
+  return 1
+}
+
+tq_display_stop() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  if [ -n "${TQ_XVFB_PID:-}" ]; then kill "$TQ_XVFB_PID" 2>/dev/null || true; wait "$TQ_XVFB_PID" 2>/dev/null || true; fi
+}
