@@ -1,0 +1,15 @@
+# Limits and fits: the data file lookup on hand-made files, the chart grids, and
+# the generated Englib files against a published sample of ISO 286-2 /
+# GB/T 1800.2 limit deviations (data/iso286, micrometres; an empty value is a
+# zone the standard does not define in that range).
+add_executable(limits_test
+  ${CMAKE_CURRENT_LIST_DIR}/limit_file_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zone_classes_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/iso286_files_test.cpp
+  ${CMAKE_SOURCE_DIR}/fits/limit_file_writer.cpp)
+target_link_libraries(limits_test PRIVATE fits_core GTest::gtest_main)
+target_compile_definitions(limits_test PRIVATE
+  TQ_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+  TQ_ISO286_DIR="${CMAKE_CURRENT_LIST_DIR}/data/iso286")
+add_dependencies(limits_test englib_data)
+gtest_discover_tests(limits_test)
