@@ -49,7 +49,7 @@ void CString::AllocBuffer(int length) {
 
 void CString::Release() {
     CStringData* data = GetData();
-    if (data->nRefs > 0 && --data->nRefs == 0) std::free(data);
+    if (data != &g_empty.header && data->nRefs > 0 && --data->nRefs == 0) std::free(data);
     m_pchData = EmptyChars();
 }
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-for p in g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-wqy-microhei \
+for p in g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-wqy-microhei fonts-arphic-uming \
          imagemagick x11-apps cmake ninja-build g++ clang libgtest-dev python3; do
   have "$p" || need+=("$p")
 done

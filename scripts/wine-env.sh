@@ -2,7 +2,7 @@
 # Sourced by the scripts that run Windows programs: a Wine prefix per build tree, made once,
 # with the dialog font mapped to an installed CJK font and Wine drawing its own captions.
 # Usage: source scripts/wine-env.sh <build dir>
-tq_build=${1:?build dir}
+tq_build=$(mkdir -p "${1:?build dir}" && cd "$1" && pwd)
 export WINEPREFIX="$tq_build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -15,10 +15,13 @@ tq_prefix_ready() {
     flock 9
     [ -f "$WINEPREFIX/.tq-ready" ] && exit 0
     "$TQ_WINE" wineboot -i >/dev/null 2>&1 || true
-    # A UTF-8 locale, or the value names below reach the registry garbled.
+    # The templates ask for 宋体. AR PL UMing is a Song face with metrics close to it, so
+    # dialog units come out near their size on Windows (a taller face such as WenQuanYi
+    # stretches the controls over the painted previews). A UTF-8 locale, or the value names
+    # reach the registry garbled.
     for face in 宋体 SimSun; do
       LANG=C.UTF-8 "$TQ_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
-        /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+        /d 'AR PL UMing CN' /f >/dev/null 2>&1
     done
     "$TQ_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     "$TQ_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1

@@ -3,7 +3,7 @@
 # Uses the caller's display when there is one, else a virtual display of its own.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-exe=${1:?program}
+exe=$(readlink -f "${1:?program}")
 shift
 build=$(cd "$(dirname "$exe")/.." && pwd)
 source "$here/wine-env.sh" "$build"
