@@ -86,9 +86,9 @@ const char* LimitFileName(const char* zone, double basicSize);
 bool FindLimitDeviation(ByteSource& file, double basicSize, const char* zone, double* upper, double* lower);
 
 // The whole lookup as the chart pages see it: 0 with both deviations set (mm), or
-// -1. An empty zone and a size below 0, above 3150 or NaN fail with the outputs
-// untouched; every later failure leaves both outputs at 0.0. The file is closed
-// again on every path.
+// -1. An empty (or null) zone, a null output and a size below 0, above 3150 or NaN
+// fail with the outputs untouched; every later failure leaves both outputs at 0.0.
+// The file is closed again on every path.
 int ReadLimitDeviationFrom(LimitFile& file, double basicSize, const char* zone, double* upper, double* lower);
 
 }  // namespace fits

@@ -37,7 +37,9 @@ struct Limits {
 // Limit deviations of a zone given as its letters ("h", "js", "Js", "K") and
 // grade 1..13, for the range ending at upTo. False where the standard defines no
 // value: t shafts up to 24 mm, v up to 14 mm, y up to 18 mm (and their holes);
-// a, b, c, j, v, x, y, z beyond 500 mm; j and J outside their tabulated grades.
+// a, b, c, j, v, x, y, z beyond 500 mm; j and J outside their tabulated grades;
+// K above IT8 over 3 mm up to 500 mm; K..Z holes in IT1 and IT2 over 3 mm, where
+// the delta table has no column (none of these is offered by a chart).
 // A zero deviation is always +0, never -0 (the charts print it with "%+g").
 bool ZoneLimits(const std::string& letters, int grade, int upTo, Limits* limits);
 
