@@ -303,7 +303,14 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }
     if (!self) return FALSE;
-    return self->Dispatch(message, wParam, lParam);
+    // Nothing may unwind through the system's dispatch code: a failure inside a handler (the
+    // only one the module can raise is running out of memory) ends the dialog as not created.
+    try {
+        return self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        self->EndDialog(-1);
+        return TRUE;
+    }
 }
 
 bool CDialog::CallEntry(const AFX_MSGMAP_ENTRY& e, UINT id, WPARAM wParam, LPARAM lParam,
