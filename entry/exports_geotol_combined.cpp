@@ -1,0 +1,18 @@
+#include "entry/exports_geotol_combined.h"
+
+#include <algorithm>
+
+#include "framework/afxwin.h"
+#include "geotol/ZHGCDlg.h"
+
+// Every entry point: switch to the module's own state for the call (restored on every way
+// out), build the dialog on the stack, run it modally, copy back only on OK.
+
+extern "C" bool WINAPI TQDim_ZHGCDlg(std::int32_t* counts) {
+    if (!counts) return false;
+    AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
+    CZHGCDlg dlg;
+    if (dlg.DoModal() != IDOK) return false;
+    std::copy(dlg.Counts().begin(), dlg.Counts().end(), counts);
+    return true;
+}
