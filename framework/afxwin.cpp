@@ -224,21 +224,23 @@ INT_PTR CDialog::DoModal() {
     const auto* dialogTemplate = loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
     if (!dialogTemplate) return -1;
 
+    // The hand-written modal loop: disable the owner first (as the system's modal dialogs do,
+    // so the dialog initialises with its owner already disabled), pump our own messages so
+    // that PreTranslateMessage sees posted commands (menu picks) before dispatch, pass a
+    // WM_QUIT on, and re-enable the owner before the dialog goes away so activation returns
+    // to it.
     HWND owner = SafeOwner(m_pParentWnd);
+    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
     m_bModalDone = false;
     m_nModalResult = -1;
     HWND hwnd = CreateDialogIndirectParamW(resources, dialogTemplate, owner, DialogProc,
                                            reinterpret_cast<LPARAM>(this));
     if (!hwnd) {
+        if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
         m_hWnd = nullptr;
         return -1;
     }
-
-    // The hand-written modal loop: disable the owner, pump our own messages so that
-    // PreTranslateMessage sees posted commands (menu picks) before dispatch, pass a WM_QUIT on,
-    // and re-enable the owner before the dialog goes away so activation returns to it.
-    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
-    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
     if (!m_bModalDone) ::ShowWindow(hwnd, SW_SHOWNORMAL);
 
     MSG msg;
