@@ -32,16 +32,27 @@ inline std::vector<bool> SymbolMask(HMODULE module, const char* code) {
     return black;
 }
 
-// Pixels of `window`'s client area from (x, y) on that disagree with the symbol (20 x 20);
-// 400 when the symbol cannot be loaded.
-inline int SymbolMismatches(HWND window, HMODULE module, const char* code, int x, int y) {
+// Pixels that disagree with the symbol (20 x 20) drawn at (x, y) of `control`'s client area;
+// 400 when the symbol cannot be loaded. The whole dialog is repainted and read back, because a
+// dialog may paint into a child's area from its own WM_PAINT. Only pixels inside the control's
+// client area and off its outermost row and column count: a black frame (as the combined
+// dialogs' symbol static has) may cover the symbol's edge, and the symbol may reach past a
+// small control.
+inline int SymbolMismatches(HWND control, HMODULE module, const char* code, int x, int y) {
     const std::vector<bool> mask = SymbolMask(module, code);
     if (mask.size() != 400) return 400;
-    Capture cap(window);
+    HWND dialog = GetAncestor(control, GA_ROOT);
+    RECT rc{};
+    GetClientRect(control, &rc);
+    MapWindowPoints(control, dialog, reinterpret_cast<POINT*>(&rc), 2);
+    Capture cap(dialog);
     int wrong = 0;
     for (int row = 0; row < 20; ++row)
-        for (int col = 0; col < 20; ++col)
-            wrong += cap.IsBlack(x + col, y + row) != mask[row * 20 + col];
+        for (int col = 0; col < 20; ++col) {
+            const int px = rc.left + x + col, py = rc.top + y + row;
+            if (px >= rc.right - 1 || py >= rc.bottom - 1) continue;
+            wrong += cap.IsBlack(px, py) != mask[row * 20 + col];
+        }
     return wrong;
 }
 
