@@ -18,12 +18,14 @@ CXWZH_WZDlg::CXWZH_WZDlg(CWnd* parent)
 
 void CXWZH_WZDlg::LoadRecord(const CombinedToleranceRecord& record) {
     CCombinedToleranceDlg::LoadRecord(record);
-    for (int i = 0; i < kDatumCount; ++i) geotol::CopyFieldText(m_szDatum[i], record.szDatum[i], sizeof m_szDatum[i]);
+    for (int i = 0; i < kDatumCount; ++i)
+        geotol::CopyFieldText(m_szDatum[i], record.szDatum[i], sizeof m_szDatum[i]);
 }
 
 void CXWZH_WZDlg::StoreRecord(CombinedToleranceRecord& record) const {
     CCombinedToleranceDlg::StoreRecord(record);
-    for (int i = 0; i < kDatumCount; ++i) geotol::CopyFieldText(record.szDatum[i], m_szDatum[i], sizeof m_szDatum[i]);
+    for (int i = 0; i < kDatumCount; ++i)
+        geotol::CopyFieldText(record.szDatum[i], m_szDatum[i], sizeof m_szDatum[i]);
 }
 
 BOOL CXWZH_WZDlg::OnInitDialog() {
@@ -35,6 +37,7 @@ BOOL CXWZH_WZDlg::OnInitDialog() {
 }
 
 void CXWZH_WZDlg::OnOK() {
-    for (int i = 0; i < kDatumCount; ++i) GetWindowTextToField(GetDlgItem(IDC_XWZH_DATUM + i), m_szDatum[i], kDatumBytes + 1);
+    for (int i = 0; i < kDatumCount; ++i)
+        GetWindowTextToField(GetDlgItem(IDC_XWZH_DATUM + i), m_szDatum[i], kDatumBytes + 1);
     CCombinedToleranceDlg::OnOK();
 }

@@ -9,88 +9,31 @@ namespace {
 
 using geotol::CombinationCounts;
 
-constexpr int kStraightness = 0;
-constexpr int kFlatness = 1;
-constexpr int kRoundness = 2;
-constexpr int kTotalRunout = 13;
-
-TEST(Combination, OneCharacteristicStopsAtFive) {
+TEST(Combination, FiveOfOneTenInAll) {
     CombinationCounts c;
-    EXPECT_TRUE(c.PlusEnabled() && c.MinusEnabled()) << "both buttons start enabled";
-    EXPECT_TRUE(c.Pick(kStraightness));
-    EXPECT_EQ(c.Count(kStraightness), 1);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(c.Plus(kStraightness));
-    EXPECT_EQ(c.Count(kStraightness), 5);
+    EXPECT_TRUE(c.Plus(-1) == false && c.Minus(-1) == false && c.Total() == 0) << "nothing checked";
+    EXPECT_TRUE(c.Pick(0));
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(c.Plus(0));
+    EXPECT_EQ(c.Count(0), 5);
     EXPECT_FALSE(c.PlusEnabled());
-    EXPECT_TRUE(c.MinusEnabled());
+    EXPECT_FALSE(c.Pick(0)) << "a sixth click changes nothing";
+    EXPECT_TRUE(!c.PlusEnabled() && c.MinusEnabled());
 
-    // Clicking the characteristic again changes nothing and leaves "++" disabled.
-    EXPECT_FALSE(c.Pick(kStraightness));
-    EXPECT_EQ(c.Count(kStraightness), 5);
-    EXPECT_EQ(c.Total(), 5);
-    EXPECT_FALSE(c.PlusEnabled());
-    EXPECT_TRUE(c.MinusEnabled());
-}
-
-TEST(Combination, TotalStopsAtTenAndDisablesBothButtonsForAnEmptyCharacteristic) {
-    CombinationCounts c;
-    for (int i = 0; i < 5; ++i) c.Pick(kStraightness);
-    for (int i = 0; i < 4; ++i) c.Pick(kFlatness);
-    EXPECT_TRUE(c.PlusEnabled()) << "flatness at 4, total 9";
-    EXPECT_TRUE(c.Plus(kFlatness));
+    for (int i = 0; i < 5; ++i) c.Pick(1);
     EXPECT_EQ(c.Total(), 10);
-    EXPECT_FALSE(c.PlusEnabled());
-
-    EXPECT_FALSE(c.Pick(kTotalRunout));
-    EXPECT_EQ(c.Count(kTotalRunout), 0);
-    EXPECT_FALSE(c.PlusEnabled());
-    EXPECT_FALSE(c.MinusEnabled()) << "nothing of total run-out to remove";
-
-    // A characteristic that has entries can give one back, which makes room again.
-    EXPECT_FALSE(c.Pick(kFlatness));
-    EXPECT_TRUE(c.MinusEnabled());
-    EXPECT_FALSE(c.PlusEnabled());
-    EXPECT_TRUE(c.Minus(kFlatness));
-    EXPECT_EQ(c.Total(), 9);
-    EXPECT_TRUE(c.PlusEnabled());
-    EXPECT_TRUE(c.Pick(kTotalRunout));
-    EXPECT_EQ(c.Count(kTotalRunout), 1);
-    EXPECT_FALSE(c.PlusEnabled()) << "total back at 10";
-}
-
-TEST(Combination, MinusToZeroThenPickAddsAgain) {
-    CombinationCounts c;
-    c.Pick(kRoundness);
-    c.Plus(kRoundness);
-    EXPECT_TRUE(c.Minus(kRoundness));
-    EXPECT_TRUE(c.MinusEnabled());
-    EXPECT_TRUE(c.Minus(kRoundness));
-    EXPECT_EQ(c.Count(kRoundness), 0);
-    EXPECT_FALSE(c.MinusEnabled());
-    EXPECT_TRUE(c.PlusEnabled());
-    EXPECT_TRUE(c.Pick(kRoundness));
-    EXPECT_EQ(c.Count(kRoundness), 1);
-    EXPECT_TRUE(c.MinusEnabled());
-}
-
-TEST(Combination, PressesWithoutACheckedCharacteristicOrBeyondTheLimitsChangeNothing) {
-    CombinationCounts c;
-    EXPECT_FALSE(c.Plus(-1));
-    EXPECT_FALSE(c.Minus(-1));
-    EXPECT_FALSE(c.Pick(14));
-    EXPECT_FALSE(c.Pick(-1));
-    EXPECT_EQ(c.Total(), 0);
-    EXPECT_TRUE(c.PlusEnabled() && c.MinusEnabled());
-
-    // Presses that a program sends to a disabled button keep the limits.
-    EXPECT_FALSE(c.Minus(kFlatness));
-    EXPECT_EQ(c.Count(kFlatness), 0);
-    for (int i = 0; i < 5; ++i) c.Pick(kFlatness);
-    EXPECT_FALSE(c.Plus(kFlatness));
-    EXPECT_EQ(c.Count(kFlatness), 5);
-    for (int i = 0; i < 5; ++i) c.Pick(kStraightness);
-    EXPECT_FALSE(c.Plus(kStraightness)) << "total at 10";
+    EXPECT_FALSE(c.Pick(13));
+    EXPECT_TRUE(c.Count(13) == 0 && !c.PlusEnabled() && !c.MinusEnabled()) << "nothing to add or remove";
+    // Presses that a program sends to the disabled buttons keep the limits.
+    EXPECT_FALSE(c.Plus(13) || c.Minus(13));
+    EXPECT_FALSE(c.Plus(1));
     EXPECT_EQ(c.Total(), 10);
+
+    // Down to zero disables "- -"; the next click on the characteristic adds one again.
+    c.Pick(1);
+    while (c.MinusEnabled()) ASSERT_TRUE(c.Minus(1));
+    EXPECT_TRUE(c.Count(1) == 0 && c.PlusEnabled());
+    EXPECT_TRUE(c.Pick(1));
+    EXPECT_EQ(c.Count(1), 1);
 }
 
 // A user presses only enabled buttons and the checked characteristic is the last one picked:
@@ -113,8 +56,7 @@ TEST(Combination, ButtonStatesFollowTheLimitsOverRandomSessions) {
             }
             int sum = 0;
             for (int n : c.Counts()) {
-                ASSERT_GE(n, 0);
-                ASSERT_LE(n, CombinationCounts::kPerCharacteristic);
+                ASSERT_TRUE(n >= 0 && n <= CombinationCounts::kPerCharacteristic);
                 sum += n;
             }
             ASSERT_EQ(sum, c.Total());
