@@ -100,7 +100,10 @@ void CCombinedToleranceDlg::FillRows() {
 void CCombinedToleranceDlg::ShowText() { m_edtText.SetWindowText(m_work.szText); }
 
 void CCombinedToleranceDlg::OnSelchangeGrade() {
-    m_nGrade = m_lstGrade.GetCurSel();
+    // The host gets a list position back; a notification without a selection (possible only
+    // from a program, on an empty list) keeps the last one.
+    const int selected = m_lstGrade.GetCurSel();
+    if (selected >= 0) m_nGrade = selected;
     FillRows();
     m_work.szText[0] = 0;
     ShowText();

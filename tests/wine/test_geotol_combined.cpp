@@ -206,6 +206,7 @@ void PositionWithoutTableAndUntouchedDialog() {
         if (!dlg) return ok(false, "dialog did not appear");
         disabled = true;
         for (int id : {LABEL_GRADE, LABEL_MAIN, LABEL_VALUE, GRADES, ROWS}) disabled = disabled && !Enabled(dlg, id);
+        SelectList(dlg, GRADES, 3);  // a notification from an empty list leaves grade index 0
         // 62 digits, then a double-byte character that the 63 bytes kept would split.
         SetItemText(dlg, TEXT, (std::string(kDigits) + "Φ9").c_str());
         SetItemText(dlg, DATUM1, "A");
