@@ -1,0 +1,20 @@
+// Resource ids of the form tolerance dialog (template and control ids are fixed by the host).
+#pragma once
+
+#define IDD_GEOTOL_FORM 13073
+
+#define IDC_XZGC_TEXT 1000
+#define IDC_XZGC_SYMBOL 1001
+#define IDC_XZGC_TYPE 1002
+#define IDC_XZGC_GRADE 1003
+#define IDC_XZGC_MAIN_PARAM 1004
+#define IDC_XZGC_PRINCIPLE_E 1005
+#define IDC_XZGC_PRINCIPLE_M 1006
+#define IDC_XZGC_PRINCIPLE_P 1007
+#define IDC_XZGC_LABEL_MAIN_PARAM 1008
+#define IDC_XZGC_LABEL_GRADE 1009
+#define IDC_XZGC_LABEL_VALUE 1010
+#define IDC_XZGC_PRINCIPLE_0M 1114
+#define IDC_XZGC_PRINCIPLE_L 1115
+#define IDC_XZGC_HORIZONTAL 1169
+#define IDC_XZGC_SPECIAL_SYMBOL 227

@@ -1,0 +1,22 @@
+// Resource ids of the position tolerance dialog (template and control ids are fixed by the host).
+#pragma once
+
+#define IDD_GEOTOL_POSITION 13072
+
+#define IDC_WZGC_TEXT 1100
+#define IDC_WZGC_SYMBOL 1101
+#define IDC_WZGC_TYPE 1102
+#define IDC_WZGC_GRADE 1103
+#define IDC_WZGC_MAIN_PARAM 1104
+#define IDC_WZGC_DATUM 1105  // datum edits 1105..1109
+#define IDC_WZGC_DATUM_LAST 1109
+#define IDC_WZGC_PRINCIPLE_E 1005
+#define IDC_WZGC_PRINCIPLE_M 1006
+#define IDC_WZGC_PRINCIPLE_P 1007
+#define IDC_WZGC_LABEL_MAIN_PARAM 1008
+#define IDC_WZGC_LABEL_GRADE 1009
+#define IDC_WZGC_LABEL_VALUE 1010
+#define IDC_WZGC_PRINCIPLE_0M 1114
+#define IDC_WZGC_PRINCIPLE_L 1115
+#define IDC_WZGC_HORIZONTAL 1169
+#define IDC_WZGC_SPECIAL_SYMBOL 227
