@@ -36,7 +36,6 @@ public:
     };
 
 protected:
-
     // The message table of a derived class D: the same handlers, on D's control ids, in the
     // order WM_PAINT; LBN_SELCHANGE of type, grade, main parameter; BN_CLICKED of E, M, P, 0M,
     // L and of the special-symbol button.
