@@ -9,6 +9,7 @@
 #include <string>
 
 #include "demo/demo_cases.h"
+#include "framework/afxstr.h"
 #include "geotol/CombinedToleranceRecord.h"
 
 namespace {
@@ -20,6 +21,15 @@ void Put(char (&field)[N], const char* utf8) {
     const std::string g = demo::ToGbk(utf8);
     std::memset(field, 0, N);
     std::memcpy(field, g.data(), g.size() < N ? g.size() : N - 1);
+}
+
+// The host's special-symbol list for both combined dialogs.
+const CStringArray* Symbols() {
+    static CStringArray symbols;
+    if (symbols.GetSize() == 0)
+        for (const char* s : {"±", "Φ", "°", "×", "≤", "≥", "△", "□", "◎", "∠", "⊥", "∥", "≈", "⌒"})
+            symbols.Add(demo::ToGbk(s).c_str());
+    return &symbols;
 }
 
 std::string Describe(const CombinedToleranceRecord& r, bool datums) {
@@ -50,12 +60,10 @@ demo::Case CombinedCase(int order, const char* name, const char* title, const ch
     c.title = title;
     c.describe = [rec, datums] { return Describe(*rec, datums); };
     c.open = [rec, exportName](HMODULE module) {
-        // The demo host links no framework strings, so it offers no special-symbol list (null:
-        // the menu is empty).
-        using Fn = bool(WINAPI*)(CombinedToleranceRecord*, const void*);
+        using Fn = bool(WINAPI*)(CombinedToleranceRecord*, const CStringArray*);
         auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, exportName)));
         if (!fn) return std::string(exportName) + " not exported";
-        return std::string(fn(rec.get(), nullptr) ? "OK (true)" : "Cancel (false)");
+        return std::string(fn(rec.get(), Symbols()) ? "OK (true)" : "Cancel (false)");
     };
     c.script = std::move(script);
     return c;
