@@ -11,7 +11,7 @@
 #include "geotol/CombinedToleranceRecord.h"
 #include "framework/gdi.h"
 #include "geotol/PrincipleToggleGroup.h"
-#include "geotol/SpecialSymbolMenu.h"
+#include "geotol/SymbolPopupMenu.h"
 #include "geotol/gt_combined.h"
 #include "geotol/gt_principle.h"
 

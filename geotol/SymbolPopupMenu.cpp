@@ -1,4 +1,4 @@
-#include "geotol/SpecialSymbolMenu.h"
+#include "geotol/SymbolPopupMenu.h"
 
 #include "framework/afxwin.h"
 #include "geotol/gt_symbol_menu.h"
