@@ -34,7 +34,7 @@ struct Host {
         std::memcpy(rec + off, g.data(), g.size());
     }
     std::string TextGbk(int off) const { return std::string(reinterpret_cast<const char*>(rec + off), strnlen(reinterpret_cast<const char*>(rec + off), 33)); }
-    std::string Text(int off) const { return Utf8(W936(TextGbk(off))); }
+    std::string Text(int off) const { return Utf8FromGbk(TextGbk(off)); }
     signed char& Shape() { return reinterpret_cast<signed char&>(rec[SHAPE]); }
     int32_t Int(int off) const { int32_t v; std::memcpy(&v, rec + off, 4); return v; }
     void SetInt(int off, int32_t v) { std::memcpy(rec + off, &v, 4); }
@@ -44,12 +44,6 @@ struct Host {
         for (unsigned char b : guardBefore) if (b != 0xCD) return false;
         for (unsigned char b : guardAfter) if (b != 0xCD) return false;
         return true;
-    }
-    static std::wstring W936(const std::string& g) {
-        const int n = MultiByteToWideChar(936, 0, g.data(), static_cast<int>(g.size()), nullptr, 0);
-        std::wstring w(n, L'\0');
-        MultiByteToWideChar(936, 0, g.data(), static_cast<int>(g.size()), w.data(), n);
-        return w;
     }
 };
 
@@ -68,10 +62,16 @@ Seen Look(HWND dlg) {
     for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
         if (IsWindowVisible(c)) shown.push_back(c);
     for (HWND c : shown) ShowWindow(c, SW_HIDE);
-    Capture cap(dlg);
+    // The arms are drawn for every code: until they show, the picture was taken too early.
+    Seen seen{};
+    WaitFor([&] {
+        Capture cap(dlg);
+        seen = {cap.BlackNear(75, 95), cap.BlackNear(100, 129), cap.BlackNear(147, 40),
+                cap.BlackNear(84, 122) && cap.BlackNear(197, 40)};
+        return seen.arms;
+    }, 3000);
     for (HWND c : shown) ShowWindow(c, SW_SHOWNA);
-    return {cap.BlackNear(75, 95), cap.BlackNear(100, 129), cap.BlackNear(147, 40),
-            cap.BlackNear(84, 122) && cap.BlackNear(197, 40)};
+    return seen;
 }
 
 int BlackPixels(HWND control) {

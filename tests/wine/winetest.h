@@ -76,6 +76,13 @@ inline std::string Utf8(const std::wstring& w) {
     return s;
 }
 
+inline std::string Utf8FromGbk(const std::string& gbkText) {
+    const int n = MultiByteToWideChar(936, 0, gbkText.data(), static_cast<int>(gbkText.size()), nullptr, 0);
+    std::wstring w(n, L'\0');
+    MultiByteToWideChar(936, 0, gbkText.data(), static_cast<int>(gbkText.size()), w.data(), n);
+    return Utf8(w);
+}
+
 // Window text as UTF-8 (for messages and comparisons with UTF-8 literals).
 inline std::string Text(HWND hwnd) {
     wchar_t buf[1024] = {};
@@ -137,11 +144,20 @@ inline HWND WaitForDialog(DWORD thread, const char* caption, DWORD timeoutMs = 1
     return found;
 }
 
-// The popup menu window opened by TrackPopupMenu.
+inline HMENU MenuOfWindow(HWND menuWindow) {
+    return reinterpret_cast<HMENU>(SendMessageW(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
+}
+
+// The popup menu window opened by TrackPopupMenu, once it shows its items (the window can be
+// visible a moment before its menu is attached).
 inline HWND WaitForMenu(DWORD timeoutMs = 5000) {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(found); },
-            timeoutMs);
+    WaitFor([&] {
+        found = FindWindowW(L"#32768", nullptr);
+        if (!found || !IsWindowVisible(found)) return false;
+        HMENU menu = MenuOfWindow(found);
+        return menu && GetMenuItemCount(menu) > 0;
+    }, timeoutMs);
     return found;
 }
 
@@ -250,10 +266,6 @@ inline std::vector<MenuItem> MenuItems(HMENU menu) {
     return items;
 }
 
-inline HMENU MenuOfWindow(HWND menuWindow) {
-    return reinterpret_cast<HMENU>(SendMessageW(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
-}
-
 // Closes an open popup menu without a pick.
 inline void DismissMenu(HWND menuWindow, HWND owner) {
     PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -306,25 +318,6 @@ public:
             for (int dx = -r; dx <= r; ++dx)
                 if (IsBlack(x + dx, y + dy)) return true;
         return false;
-    }
-    bool SaveBmp(const char* path) const {
-        FILE* f = std::fopen(path, "wb");
-        if (!f) return false;
-        BITMAPFILEHEADER fh{};
-        BITMAPINFOHEADER ih{};
-        ih.biSize = sizeof ih;
-        ih.biWidth = m_w;
-        ih.biHeight = -m_h;
-        ih.biPlanes = 1;
-        ih.biBitCount = 32;
-        fh.bfType = 0x4D42;
-        fh.bfOffBits = sizeof fh + sizeof ih;
-        fh.bfSize = fh.bfOffBits + m_w * m_h * 4;
-        std::fwrite(&fh, sizeof fh, 1, f);
-        std::fwrite(&ih, sizeof ih, 1, f);
-        std::fwrite(m_px.data(), 4, m_px.size(), f);
-        std::fclose(f);
-        return true;
     }
 
 private:
