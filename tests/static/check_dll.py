@@ -3,7 +3,7 @@
 
   check_dll.py TQDim.dll OBJDUMP --export NAME:ARGBYTES:ORDINAL ... --dialog ID ... --bitmap NAME ...
 
-Checks: the PE is i386; every export has its undecorated name, its ordinal and nothing else is
+Checks: the PE is i386 and imports only system libraries (static runtime); every export has its undecorated name, its ordinal and nothing else is
 exported; each exported function returns with `ret $ARGBYTES` (stdcall: the callee removes its
 arguments); the version block says 1,0,0,1 in Chinese Simplified; the dialog templates and
 bitmaps are present. Prints "N passed, N failed".
@@ -65,6 +65,19 @@ class PE:
             n = self.data[self.off(name_rva):self.data.index(b"\0", self.off(name_rva))].decode()
             result[n] = (base + idx, func)
         return result
+
+    def imports(self):
+        rva, size = self.dirs[1]
+        names = []
+        o = self.off(rva)
+        while True:
+            name_rva = struct.unpack_from("<I", self.data, o + 12)[0]
+            if name_rva == 0:
+                break
+            start = self.off(name_rva)
+            names.append(self.data[start:self.data.index(b"\0", start)].decode())
+            o += 20
+        return names
 
     def resources(self):
         """{(type, name): {lang: (offset, size)}} with ids as ints and names as upper-case str."""
@@ -137,6 +150,11 @@ def main():
         ok(got_ord == ordinal, "%s at ordinal %d, expected %d" % (name, got_ord, ordinal))
         sizes = ret_sizes(a.objdump, a.dll, rva, pe.image_base)
         ok(sizes == {argbytes}, "%s returns with ret %s, expected ret $%d" % (name, sorted(sizes), argbytes))
+
+    # Static runtime: only system libraries may be imported, nothing of the compiler's runtime.
+    system = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comdlg32.dll", "comctl32.dll"}
+    imported = [n.lower() for n in pe.imports()]
+    ok(set(imported) <= system, "imports only system libraries: %s" % imported)
 
     res = pe.resources()
     RT_BITMAP, RT_DIALOG, RT_VERSION = 2, 5, 16
