@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/gbk.h"
+#include "geotol/CharacteristicSymbol.h"
 #include "geotol/gt_tables.h"
 
 namespace {
@@ -14,19 +15,7 @@ constexpr int kLabelGrade = 1009;
 constexpr int kLabelValue = 1010;
 constexpr int kHorizontal = 1169;
 
-constexpr int kSymbolSize = 20;
-constexpr int kSymbolOffset = 3;
-
 }  // namespace
-
-void PaintSymbolInto(HWND control, HBITMAP symbol) {
-    if (!control || !symbol) return;
-    gdi::ClientDC dc(control);
-    gdi::MemoryDC mem(dc.get());
-    gdi::Select select(mem.get(), symbol);
-    // A fresh DC maps a monochrome source's 0 bits to black text colour and 1 bits to white.
-    BitBlt(dc.get(), kSymbolOffset, kSymbolOffset, kSymbolSize, kSymbolSize, mem.get(), 0, 0, SRCCOPY);
-}
 
 CCharacteristicListDlg::CCharacteristicListDlg(UINT templateId, geotol::CharacteristicList list,
                                                const Controls& ids, int uncheckAtOpening, CWnd* parent)
@@ -48,10 +37,7 @@ BOOL CCharacteristicListDlg::OnInitDialog() {
     m_symbolMenu.Attach(m_pSymbols, m_hWnd, m_ids.text);
 
     const int count = geotol::ListLength(m_list);
-    for (int i = 0; i < count; ++i) {
-        const std::string code = geotol::Catalogue(geotol::NumberAt(m_list, i)).code;
-        m_hSymbols[i].reset(LoadBitmapW(AfxGetResourceHandle(), WideFromGbk(code.c_str()).c_str()));
-    }
+    for (int i = 0; i < count; ++i) m_hSymbols[i].reset(LoadCharacteristicSymbol(geotol::NumberAt(m_list, i)));
     for (int i = 0; i < count; ++i) m_lbType.AddString(geotol::Catalogue(geotol::NumberAt(m_list, i)).name);
     m_lbType.SetCurSel(0);
 
@@ -78,14 +64,12 @@ void CCharacteristicListDlg::FillGrades(geotol::Table table) {
     const int count = geotol::GradeCount(table);
     for (int g = 0; g < count; ++g) m_lbGrade.AddString(geotol::GradeText(table, g));
     if (count > 0) m_lbGrade.SetCurSel(0);
-    m_nGrade = 0;
 }
 
 void CCharacteristicListDlg::FillRows(geotol::Table table, int grade) {
     m_lbMainParam.ResetContent();
     const int count = geotol::RowCount(table);
     for (int r = 0; r < count; ++r) m_lbMainParam.AddString(geotol::RowText(table, grade, r));
-    m_nMainParam = -1;
 }
 
 void CCharacteristicListDlg::EnableTableControls(bool enable) {
@@ -113,7 +97,6 @@ void CCharacteristicListDlg::OnSelchangeType() {
     } else {
         m_lbGrade.ResetContent();
         m_lbMainParam.ResetContent();
-        m_nMainParam = -1;
         EnableTableControls(false);
     }
     SetText("");
@@ -123,7 +106,6 @@ void CCharacteristicListDlg::OnSelchangeType() {
 void CCharacteristicListDlg::OnSelchangeGrade() {
     const int grade = m_lbGrade.GetCurSel();
     if (grade < 0) return;
-    m_nGrade = grade;
     const geotol::Table table = geotol::TableAt(m_list, m_nPosition);
     if (table == geotol::Table::None) return;
     // The active letter stays: the next row pick appends it again.
@@ -134,9 +116,8 @@ void CCharacteristicListDlg::OnSelchangeGrade() {
 void CCharacteristicListDlg::OnSelchangeMainParam() {
     const int row = m_lbMainParam.GetCurSel();
     if (row < 0) return;
-    m_nMainParam = row;
-    m_strRow = m_lbMainParam.GetText(row).c_str();
-    SetText(m_principles.Compose(geotol::ValueTextOfRow(m_strRow.c_str())));
+    const CString rowText = m_lbMainParam.GetText(row);
+    SetText(m_principles.Compose(geotol::ValueTextOfRow(rowText.c_str())));
 }
 
 void CCharacteristicListDlg::TogglePrinciple(int principle) {
@@ -156,7 +137,7 @@ BOOL CCharacteristicListDlg::PreTranslateMessage(MSG* msg) {
 void CCharacteristicListDlg::PaintSymbol() {
     // The host's position is only clamped at opening.
     if (geotol::NumberAt(m_list, m_nPosition) < 0) return;
-    PaintSymbolInto(m_stSymbol, m_hSymbols[m_nPosition].get());
+    PaintCharacteristicSymbol(m_stSymbol, m_hSymbols[m_nPosition].get());
 }
 
 void CCharacteristicListDlg::OnPaint() {

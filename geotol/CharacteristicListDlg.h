@@ -78,9 +78,6 @@ private:
     const geotol::CharacteristicList m_list;
     const Controls m_ids;
     const int m_nUncheckAtOpening;
-    int m_nGrade = 0;
-    int m_nMainParam = -1;
-    std::string m_strRow;  // text of the selected main-parameter row
     CEdit m_edText;
     CStatic m_stSymbol;
     CListBox m_lbType;
@@ -111,6 +108,3 @@ const AFX_MSGMAP* CCharacteristicListDlg::MessageMapFor(const Controls& ids) {
     static const AFX_MSGMAP map{CDialog::GetThisMessageMap(), entries, std::size(entries)};
     return &map;
 }
-
-// Copies a characteristic symbol (20 x 20, unscaled) to (3, 3) of a control's client area.
-void PaintSymbolInto(HWND control, HBITMAP symbol);

@@ -4,16 +4,13 @@
 #include <string>
 
 #include "framework/gbk.h"
+#include "geotol/CharacteristicSymbol.h"
 #include "res/geotol_combined_res.h"
 
 namespace {
 
 constexpr int kListControls[] = {IDC_XWZH_LABEL_GRADE, IDC_XWZH_LABEL_VALUE, IDC_XWZH_LABEL_MAIN_PARAM,
                                  IDC_XWZH_GRADE, IDC_XWZH_MAIN_PARAM};
-
-// The symbol is copied unscaled into the black frame, 3 pixels in from its corner.
-constexpr int kSymbolSize = 20;
-constexpr int kSymbolInset = 3;
 
 }  // namespace
 
@@ -69,16 +66,12 @@ BOOL CCombinedToleranceDlg::OnInitDialog() {
     // principle active, the working text empty and not the record's.
     m_nGrade = 0;
     std::memset(&m_work, 0, sizeof m_work);
-    m_szPrinciple[0] = 0;
     m_principles.Attach(m_hWnd, IDC_XWZH_TEXT);
     m_principles.Reset();
     ShowText();
 
-    if (geotol::IsCharacteristic(m_nCharacteristic)) {
-        const geotol::Characteristic& c = geotol::Catalogue(m_nCharacteristic);
-        SetWindowText(c.name);
-        m_hBitmap.reset(LoadBitmapA(AfxGetResourceHandle(), c.code));
-    }
+    if (geotol::IsCharacteristic(m_nCharacteristic)) SetWindowText(geotol::Catalogue(m_nCharacteristic).name);
+    m_hBitmap.reset(LoadCharacteristicSymbol(m_nCharacteristic));
 
     const geotol::CombinedLists lists = geotol::CombinedListsFor(m_variant, m_nCharacteristic);
     const int grades = geotol::GradeCount(lists.grades);
@@ -131,12 +124,7 @@ BOOL CCombinedToleranceDlg::PreTranslateMessage(MSG* msg) {
 
 void CCombinedToleranceDlg::OnPaint() {
     gdi::PaintDC paint(m_hWnd);
-    if (!m_hBitmap) return;
-    HWND frame = GetDlgItem(IDC_XWZH_SYMBOL);
-    gdi::ClientDC dc(frame);
-    gdi::MemoryDC mem(dc.get());
-    gdi::Select select(mem.get(), m_hBitmap.get());
-    BitBlt(dc.get(), kSymbolInset, kSymbolInset, kSymbolSize, kSymbolSize, mem.get(), 0, 0, SRCCOPY);
+    PaintCharacteristicSymbol(GetDlgItem(IDC_XWZH_SYMBOL), m_hBitmap.get());
 }
 
 void CCombinedToleranceDlg::OnOK() {

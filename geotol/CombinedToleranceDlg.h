@@ -8,14 +8,12 @@
 #include <cstddef>
 
 #include "framework/afxwin.h"
-#include "geotol/CombinedToleranceRecord.h"
 #include "framework/gdi.h"
+#include "geotol/CombinedToleranceRecord.h"
 #include "geotol/PrincipleToggleGroup.h"
 #include "geotol/SymbolPopupMenu.h"
 #include "geotol/gt_combined.h"
 #include "geotol/gt_principle.h"
-
-class CStringArray;
 
 // Working storage of one variant, at module level: the text being composed, the text of the
 // picked row and the principle click counters. Each opening resets it, so nothing carries

@@ -66,8 +66,6 @@ void PrincipleToggleGroup::Drop() {
     if (principle >= 0) SetCheck(principle, false);
 }
 
-char PrincipleToggleGroup::Letter() const { return Load().letter; }
-
 std::string PrincipleToggleGroup::Compose(const std::string& valueText) const {
     return geotol::ComposeTolerance(valueText, Load());
 }

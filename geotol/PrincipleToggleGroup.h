@@ -58,7 +58,6 @@ public:
     // A characteristic change: the active principle is switched off and its button unchecked.
     void Drop();
 
-    char Letter() const;
     // The row's value text followed by the active letter.
     std::string Compose(const std::string& valueText) const;
 

@@ -47,8 +47,6 @@ public:
     // the message was taken; a command whose string the list does not have inserts nothing.
     bool PreTranslate(const MSG& msg);
 
-    HMENU GetHandle() const { return m_menu.get(); }
-
 private:
     const CStringArray* m_symbols = nullptr;
     HWND m_dialog = nullptr;

@@ -7,9 +7,6 @@ namespace {
 // The position variant's working storage (see CombinedWorkspace).
 CombinedWorkspace g_workspace;
 
-constexpr int kDatumCount = 5;
-constexpr std::size_t kDatumBytes = 19;  // a datum is cut to this many bytes on OK
-
 }  // namespace
 
 CXWZH_WZDlg::CXWZH_WZDlg(CWnd* parent)
@@ -18,13 +15,13 @@ CXWZH_WZDlg::CXWZH_WZDlg(CWnd* parent)
 
 void CXWZH_WZDlg::LoadRecord(const CombinedToleranceRecord& record) {
     CCombinedToleranceDlg::LoadRecord(record);
-    for (int i = 0; i < kDatumCount; ++i)
+    for (int i = 0; i < geotol::kDatumCount; ++i)
         geotol::CopyFieldText(m_szDatum[i], record.szDatum[i], sizeof m_szDatum[i]);
 }
 
 void CXWZH_WZDlg::StoreRecord(CombinedToleranceRecord& record) const {
     CCombinedToleranceDlg::StoreRecord(record);
-    for (int i = 0; i < kDatumCount; ++i)
+    for (int i = 0; i < geotol::kDatumCount; ++i)
         geotol::CopyFieldText(record.szDatum[i], m_szDatum[i], sizeof m_szDatum[i]);
 }
 
@@ -37,7 +34,7 @@ BOOL CXWZH_WZDlg::OnInitDialog() {
 }
 
 void CXWZH_WZDlg::OnOK() {
-    for (int i = 0; i < kDatumCount; ++i)
-        GetWindowTextToField(GetDlgItem(IDC_XWZH_DATUM + i), m_szDatum[i], kDatumBytes + 1);
+    for (int i = 0; i < geotol::kDatumCount; ++i)
+        GetWindowTextToField(GetDlgItem(IDC_XWZH_DATUM + i), m_szDatum[i], geotol::kDatumWritten);
     CCombinedToleranceDlg::OnOK();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "geotol/CombinedToleranceDlg.h"
+#include "geotol/gt_characteristic_list.h"
 
 class CXWZH_WZDlg : public CCombinedToleranceDlg {
 public:
@@ -12,7 +13,7 @@ public:
     void LoadRecord(const CombinedToleranceRecord& record);
     void StoreRecord(CombinedToleranceRecord& record) const;
 
-    char m_szDatum[5][40] = {};
+    char m_szDatum[geotol::kDatumCount][geotol::kDatumField] = {};
 
 protected:
     BOOL OnInitDialog() override;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "geotol/CharacteristicSymbol.h"
 #include "res/geotol_combination_res.h"
 
 CZHGCDlg::CZHGCDlg(CWnd* parent) : CDialog(IDD_GEOTOL_COMBINATION, parent) {}
@@ -21,7 +22,7 @@ const AFX_MSGMAP* CZHGCDlg::GetThisMessageMap() {
 BOOL CZHGCDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     for (int i = 0; i < geotol::kCharacteristicCount; ++i) {
-        m_hBitmaps[i].reset(LoadBitmapA(AfxGetResourceHandle(), geotol::Catalogue(i).code));
+        m_hBitmaps[i].reset(LoadCharacteristicSymbol(i));
         // The template has plain text statics; the low byte of a static's style is its kind,
         // and 0x0E makes it a bitmap static, which then takes the symbol by STM_SETIMAGE.
         HWND symbol = GetDlgItem(IDC_ZHGC_SYMBOL + i);

@@ -2,7 +2,7 @@
 // characteristics a combination holds (at most 5 of one, 10 in all).
 #pragma once
 
-#include <cstdint>
+#include <array>
 
 #include "framework/afxwin.h"
 #include "framework/gdi.h"

@@ -19,7 +19,8 @@ enum class CharacteristicList { Form, Position };
 // Bytes of the host's tolerance text buffer, NUL included. A text without a NUL inside it is
 // read as these 64 bytes; the dialogs write at most 63 and the NUL.
 inline constexpr std::size_t kHostTextBuffer = 64;
-// Datum texts of the position dialog: field width, and the width of what OK writes back.
+// Datum texts of the position dialog and of the combined dialog's position variant: field
+// width, and the width of what OK writes back.
 inline constexpr std::size_t kDatumField = 40;
 inline constexpr std::size_t kDatumWritten = 20;
 inline constexpr int kDatumCount = 5;
