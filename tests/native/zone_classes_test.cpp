@@ -5,71 +5,52 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace {
 
 using fits::ChartPage;
 using fits::ChartSize;
 
-// Classes of the cell named zone, found by walking the grid.
-int ClassOf(ChartPage page, ChartSize size, const std::string& zone) {
-    for (int row = 0; row < fits::RowCount(size); ++row)
-        for (int column = 0; column < fits::ColumnCount(page, size); ++column)
-            if (fits::ZoneName(page, size, row, column) == zone) return fits::ClassifyZone(page, size, row, column);
-    return -2;  // no such cell
-}
-
-TEST(ZoneClasses, GridsForBasicSizes) {
+TEST(ZoneClasses, CellsFoundByNameHaveTheirClass) {
+    const ChartPage shaft = ChartPage::Shaft, hole = ChartPage::Hole;
+    const int none = -2;  // no such cell
+    for (auto [basicSize, page, zone, expected] :
+         {std::tuple{25.0, shaft, "g6", fits::kPreferred}, {25.0, shaft, "js6", fits::kCommon},
+          {25.0, shaft, "j5", fits::kGeneral}, {25.0, shaft, "a5", fits::kNotOffered},
+          {25.0, hole, "Js7", fits::kCommon}, {25.0, hole, "JS7", none}, {500.0, shaft, "d6", fits::kNotOffered},
+          {500.0, shaft, "a11", none}, {-800.0, shaft, "a11", none}}) {  // pages pass absolute sizes
+        ChartSize size;
+        ASSERT_TRUE(fits::ChartSizeFor(basicSize, &size)) << basicSize;
+        int found = none;
+        for (int row = 0; row < fits::RowCount(size); ++row)
+            for (int column = 0; column < fits::ColumnCount(page, size); ++column)
+                if (fits::ZoneName(page, size, row, column) == zone)
+                    found = fits::ClassifyZone(page, size, row, column);
+        EXPECT_EQ(found, expected) << zone << " at " << basicSize;
+    }
     ChartSize size;
-    ASSERT_TRUE(fits::ChartSizeFor(25, &size));
-    EXPECT_EQ(size, ChartSize::Below500);
-    EXPECT_EQ(fits::ColumnCount(ChartPage::Shaft, size), 22);
-    EXPECT_EQ(fits::RowCount(size), 13);
-    EXPECT_EQ(ClassOf(ChartPage::Shaft, size, "g6"), fits::kPreferred);
-    EXPECT_EQ(ClassOf(ChartPage::Shaft, size, "js6"), fits::kCommon);
-    EXPECT_EQ(ClassOf(ChartPage::Shaft, size, "j5"), fits::kGeneral);
-    EXPECT_EQ(ClassOf(ChartPage::Shaft, size, "a5"), fits::kNotOffered);
-    EXPECT_EQ(ClassOf(ChartPage::Hole, size, "Js7"), fits::kCommon);
-    EXPECT_EQ(ClassOf(ChartPage::Hole, size, "JS7"), -2);
-
-    ASSERT_TRUE(fits::ChartSizeFor(-800, &size));  // pages pass absolute sizes; the grid agrees
-    EXPECT_EQ(size, ChartSize::From500To3150);
-    EXPECT_EQ(fits::ColumnCount(ChartPage::Shaft, size), 14);
-    EXPECT_EQ(fits::ColumnCount(ChartPage::Hole, size), 9);
-    EXPECT_STREQ(fits::RowLabel(size, 0), "6");
-    EXPECT_STREQ(fits::RowLabel(size, 6), "12");
-    EXPECT_EQ(ClassOf(ChartPage::Shaft, size, "d6"), fits::kNotOffered);
-
-    ASSERT_TRUE(fits::ChartSizeFor(500, &size));
-    EXPECT_EQ(size, ChartSize::From500To3150);
-    EXPECT_FALSE(fits::ChartSizeFor(3150, &size));
-    EXPECT_FALSE(fits::ChartSizeFor(std::nan(""), &size));
-    EXPECT_EQ(fits::ZoneName(ChartPage::Hole, size, 0, 9), "");
+    EXPECT_FALSE(fits::ChartSizeFor(3150, &size) || fits::ChartSizeFor(std::nan(""), &size));
+    EXPECT_EQ(fits::ZoneName(hole, ChartSize::From500To3150, 0, 9), "");
 }
 
 TEST(ZoneClasses, EveryClassEntryIsItsOwnCell) {
-    struct Expected {
-        ChartPage page;
-        ChartSize size;
-        int preferred, common, general;
-    };
-    for (const Expected& e : {Expected{ChartPage::Shaft, ChartSize::Below500, 13, 46, 60},
-                              Expected{ChartPage::Hole, ChartSize::Below500, 13, 31, 61},
-                              Expected{ChartPage::Shaft, ChartSize::From500To3150, 0, 41, 0},
-                              Expected{ChartPage::Hole, ChartSize::From500To3150, 0, 31, 0}}) {
+    for (auto [page, size, preferred, common, general] :
+         {std::tuple{ChartPage::Shaft, ChartSize::Below500, 13, 46, 60},
+          {ChartPage::Hole, ChartSize::Below500, 13, 31, 61},
+          {ChartPage::Shaft, ChartSize::From500To3150, 0, 41, 0},
+          {ChartPage::Hole, ChartSize::From500To3150, 0, 31, 0}}) {
         int count[4] = {};
-        for (int row = 0; row < fits::RowCount(e.size); ++row)
-            for (int column = 0; column < fits::ColumnCount(e.page, e.size); ++column) {
-                const int c = fits::ClassifyZone(e.page, e.size, row, column);
-                if (c > 0) ++count[c];
-            }
-        EXPECT_EQ(count[fits::kPreferred], e.preferred);
-        EXPECT_EQ(count[fits::kCommon], e.common);
-        EXPECT_EQ(count[fits::kGeneral], e.general);
-        EXPECT_EQ(fits::OfferedZones(e.page, e.size).size(),
-                  static_cast<std::size_t>(e.preferred + e.common + e.general));
+        for (int row = 0; row < fits::RowCount(size); ++row)
+            for (int column = 0; column < fits::ColumnCount(page, size); ++column)
+                ++count[std::max(0, fits::ClassifyZone(page, size, row, column))];
+        EXPECT_TRUE(count[fits::kPreferred] == preferred && count[fits::kCommon] == common &&
+                    count[fits::kGeneral] == general)
+            << count[fits::kPreferred] << " " << count[fits::kCommon] << " " << count[fits::kGeneral];
+        EXPECT_EQ(fits::OfferedZones(page, size).size(), static_cast<std::size_t>(preferred + common + general));
     }
 }
 
