@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,16 +10,19 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using bmpgen::Canvas;
 
 namespace {
 
-std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+// Little-endian field of `bytes` bytes.
+std::uint32_t Field(const std::vector<std::uint8_t>& b, std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | b[at + i];
+    return v;
 }
-unsigned U16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | b[at + 1] << 8; }
 
 Canvas MustDraw(const std::string& description) {
     bmpgen::DrawError error;
@@ -36,9 +37,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 Canvas Bitmap(const std::string& name) {
-    const std::string text = ReadFile(std::string(TQ_BITMAP_DIR) + "/" + name + ".bmpdesc");
-    EXPECT_FALSE(text.empty()) << name << ".bmpdesc missing";
-    return MustDraw(text);
+    return MustDraw(ReadFile(std::string(TQ_BITMAP_DIR) + "/" + name + ".bmpdesc"));
 }
 
 std::string Picture(const Canvas& c) {
@@ -52,40 +51,37 @@ std::string Picture(const Canvas& c) {
 
 int BlackCount(const Canvas& c) {
     int n = 0;
-    for (int y = 0; y < c.Height(); ++y)
-        for (int x = 0; x < c.Width(); ++x) n += c.IsBlack(x, y);
+    for (char pixel : Picture(c)) n += pixel == '#';
     return n;
+}
+
+// Whether every black pixel of `part` is black in `whole` too.
+bool Within(const Canvas& part, const Canvas& whole) {
+    const std::string p = Picture(part), w = Picture(whole);
+    for (std::size_t i = 0; i < p.size(); ++i)
+        if (p[i] == '#' && w[i] != '#') return false;
+    return p.size() == w.size();
 }
 
 TEST(Bmpgen, FileIsAOneBitBottomUpBitmapWithBlackAndWhitePalette) {
     const std::vector<std::uint8_t> bmp = bmpgen::EncodeBmp(MustDraw("size 20 3\npixel 0 0\npixel 19 2\n"));
     ASSERT_EQ(bmp.size(), 62u + 3 * 4);
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
-    EXPECT_EQ(U32(bmp, 2), bmp.size());
-    EXPECT_EQ(U32(bmp, 10), 62u);  // bits follow header and two palette entries
-    EXPECT_EQ(U32(bmp, 14), 40u);  // BITMAPINFOHEADER
-    EXPECT_EQ(U32(bmp, 18), 20u);
-    EXPECT_EQ(U32(bmp, 22), 3u);  // positive height: bottom-up
-    EXPECT_EQ(U16(bmp, 26), 1u);
-    EXPECT_EQ(U16(bmp, 28), 1u);
-    EXPECT_EQ(U32(bmp, 30), 0u);  // BI_RGB
-    EXPECT_EQ(U32(bmp, 34), 12u);
-    EXPECT_EQ(U32(bmp, 46), 2u);
-    const std::vector<std::uint8_t> palette(bmp.begin() + 54, bmp.begin() + 62);
-    EXPECT_EQ(palette, (std::vector<std::uint8_t>{0, 0, 0, 0, 0xff, 0xff, 0xff, 0}));
+    // "BM", file size, bits offset, header size, width, height (positive:
+    // bottom-up), planes, bits per pixel, BI_RGB, image size, palette entries,
+    // palette: black, white
+    for (auto [at, bytes, value] : {std::tuple{0, 2, 0x4d42u}, {2, 4, 74u}, {10, 4, 62u}, {14, 4, 40u}, {18, 4, 20u},
+                                    {22, 4, 3u}, {26, 2, 1u}, {28, 2, 1u}, {30, 4, 0u}, {34, 4, 12u}, {46, 4, 2u},
+                                    {54, 4, 0u}, {58, 4, 0xffffffu}})
+        EXPECT_EQ(Field(bmp, at, bytes), value) << "field at " << at;
 
     // File row 0 is picture row 2 (black at x 19); row 2 is picture row 0 (black at x 0).
-    const std::vector<std::uint8_t> bits(bmp.begin() + 62, bmp.end());
-    EXPECT_EQ(bits, (std::vector<std::uint8_t>{0xff, 0xff, 0xe0, 0x00,  //
-                                               0xff, 0xff, 0xf0, 0x00,  //
-                                               0x7f, 0xff, 0xf0, 0x00}));
+    EXPECT_EQ(std::vector<std::uint8_t>(bmp.begin() + 62, bmp.end()),
+              (std::vector<std::uint8_t>{0xff, 0xff, 0xe0, 0, 0xff, 0xff, 0xf0, 0, 0x7f, 0xff, 0xf0, 0}));
 
     // Rows are padded to whole 32-bit words.
-    for (auto [width, stride] : {std::pair{1, 4}, {32, 4}, {33, 8}, {36, 8}}) {
+    for (auto [width, stride] : {std::pair{1, 4}, {32, 4}, {33, 8}}) {
         const auto b = bmpgen::EncodeBmp(Canvas(width, 2));
-        EXPECT_EQ(U32(b, 34), static_cast<std::uint32_t>(2 * stride)) << "width " << width;
-        EXPECT_EQ(b.size(), 62u + 2 * stride) << "width " << width;
+        EXPECT_TRUE(Field(b, 34, 4) == 2u * stride && b.size() == 62u + 2 * stride) << "width " << width;
     }
 }
 
@@ -93,131 +89,81 @@ TEST(Bmpgen, PrimitivesCoverExactlyTheirPixels) {
     // A line and its reverse are the same pixels; width grows across the line.
     EXPECT_EQ(Picture(MustDraw("size 12 8\nline 0 1 11 6")), Picture(MustDraw("size 12 8\nline 11 6 0 1")));
     const Canvas thick = MustDraw("size 10 10\nline 0 5 9 5 3");
-    EXPECT_EQ(BlackCount(thick), 30);
-    EXPECT_TRUE(thick.IsBlack(0, 4) && thick.IsBlack(9, 6));
+    EXPECT_TRUE(BlackCount(thick) == 30 && thick.IsBlack(0, 4) && thick.IsBlack(9, 6)) << Picture(thick);
 
     // An ellipse touches all four sides of its box and stays inside it.
     const Canvas e = MustDraw("size 16 12\nellipse 2 3 12 7");
     for (auto [x, y] : {std::pair{2, 5}, {12, 5}, {7, 3}, {7, 7}}) EXPECT_TRUE(e.IsBlack(x, y)) << x << "," << y;
-    EXPECT_FALSE(e.IsBlack(7, 5));
-    for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 16; ++x)
-            EXPECT_FALSE((x < 2 || x > 12 || y < 3 || y > 7) && e.IsBlack(x, y)) << x << "," << y;
+    EXPECT_TRUE(!e.IsBlack(7, 5) && Within(e, MustDraw("size 16 12\nfillrect 2 3 12 7"))) << Picture(e);
 
-    // An arc from three o'clock counter-clockwise to nine o'clock is the upper half.
-    const Canvas arc = MustDraw("size 11 11\narc 0 0 10 10 10 5 0 5");
+    // An arc from three o'clock counter-clockwise to nine o'clock is the upper
+    // half; a dotted outline is every other pixel of the solid one.
     const Canvas full = MustDraw("size 11 11\nellipse 0 0 10 10");
-    for (int y = 0; y < 11; ++y)
-        for (int x = 0; x < 11; ++x) EXPECT_EQ(arc.IsBlack(x, y), y <= 5 && full.IsBlack(x, y)) << x << "," << y;
-
-    // A dotted outline is every other pixel of the solid one.
+    EXPECT_EQ(Picture(MustDraw("size 11 11\narc 0 0 10 10 10 5 0 5")),
+              Picture(MustDraw("size 11 11\nellipse 0 0 10 10\nink white\nfillrect 0 6 10 10")));
     const Canvas dots = MustDraw("size 11 11\ndotellipse 0 0 10 10 1 1");
-    for (int y = 0; y < 11; ++y)
-        for (int x = 0; x < 11; ++x) EXPECT_TRUE(!dots.IsBlack(x, y) || full.IsBlack(x, y)) << x << "," << y;
-    EXPECT_EQ(BlackCount(dots), (BlackCount(full) + 1) / 2);
+    EXPECT_TRUE(Within(dots, full) && BlackCount(dots) == (BlackCount(full) + 1) / 2) << Picture(dots);
 
     // A filled polygon holds its inside and its vertices; white ink erases.
     const Canvas tri = MustDraw("size 10 10\npolygon 1 1 8 1 1 8\nink white\npixel 2 2");
-    EXPECT_TRUE(tri.IsBlack(1, 1) && tri.IsBlack(8, 1) && tri.IsBlack(1, 8) && tri.IsBlack(3, 3));
-    EXPECT_FALSE(tri.IsBlack(2, 2));
-    EXPECT_FALSE(tri.IsBlack(6, 6));
+    EXPECT_TRUE(tri.IsBlack(1, 1) && tri.IsBlack(8, 1) && tri.IsBlack(1, 8) && tri.IsBlack(3, 3)) << Picture(tri);
+    EXPECT_FALSE(tri.IsBlack(2, 2) || tri.IsBlack(6, 6)) << Picture(tri);
 }
 
 TEST(Bmpgen, MistakesAreReportedWithTheirLine) {
-    const struct {
-        const char* text;
-        int line;
-    } cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"line 0 0 1 1", 1},                     // before size
         {"size 4 4\n\n# note\nlne 0 0 1 1", 4},  // unknown command, after blank and comment lines
         {"size 4 4\nline 0 0 1", 2},             // too few numbers
-        {"size 4 4\ncircle 1 1 x", 2},
-        {"size 4 4\nsize 4 4", 2},
-        {"size 4 4\ndotellipse 0 0 3 3 0 1", 2},
-        {"# empty", 0},
+        {"size 4 4\ncircle 1 1 x", 2},          {"size 4 4\nsize 4 4", 2},
+        {"size 4 4\ndotellipse 0 0 3 3 0 1", 2}, {"# empty", 0},
     };
-    for (const auto& c : cases) {
+    for (auto [text, line] : cases) {
         bmpgen::DrawError error;
-        EXPECT_FALSE(bmpgen::Draw(c.text, error)) << c.text;
-        EXPECT_EQ(error.line, c.line) << c.text << " -> " << error.message;
-        EXPECT_FALSE(error.message.empty());
+        EXPECT_FALSE(bmpgen::Draw(text, error)) << text;
+        EXPECT_TRUE(error.line == line && !error.message.empty()) << text << " -> " << error.line << error.message;
     }
 }
 
 TEST(Bmpgen, ToolWritesTheBitmapOnlyForAValidDescription) {
-    const std::string dir = testing::TempDir();
-    const std::string good = dir + "bmpgen_good.bmpdesc", bad = dir + "bmpgen_bad.bmpdesc";
-    const std::string out = dir + "bmpgen_out.bmp";
-    std::ofstream(good) << "size 9 5\nrect 0 0 8 4\n";
-    std::ofstream(bad) << "size 9 5\nrect 0 0 8\n";
+    const std::string in = testing::TempDir() + "bmpgen.bmpdesc", out = testing::TempDir() + "bmpgen.bmp";
+    const std::string run = std::string(TQ_BMPGEN) + " " + in + " " + out + " 2>/dev/null";
+    std::ofstream(in) << "size 9 5\nrect 0 0 8\n";
     std::remove(out.c_str());
-
-    const std::string tool = TQ_BMPGEN;
-    EXPECT_NE(std::system((tool + " " + bad + " " + out + " 2>/dev/null").c_str()), 0);
-    EXPECT_TRUE(ReadFile(out).empty()) << "a failed run left an output file";
-
-    ASSERT_EQ(std::system((tool + " " + good + " " + out).c_str()), 0);
-    const std::vector<std::uint8_t> want = bmpgen::EncodeBmp(MustDraw(ReadFile(good)));
-    const std::string got = ReadFile(out);
-    EXPECT_EQ(std::vector<std::uint8_t>(got.begin(), got.end()), want);
+    EXPECT_TRUE(std::system(run.c_str()) != 0 && ReadFile(out).empty()) << "a failed run left an output file";
+    std::ofstream(in) << "size 9 5\nrect 0 0 8 4\n";
+    ASSERT_EQ(std::system(run.c_str()), 0);
+    const std::vector<std::uint8_t> want = bmpgen::EncodeBmp(MustDraw("size 9 5\nrect 0 0 8 4"));
+    EXPECT_EQ(ReadFile(out), std::string(want.begin(), want.end()));
 }
 
 TEST(Bmpgen, ModuleBitmapsHaveTheirSizesAndShapes) {
-    for (const char* name : {"ZX", "PM", "Y", "YZ", "XLK", "MLK", "PX", "CZ", "QX", "TZ", "DC", "WZ", "DTD", "QTD"}) {
-        const Canvas c = Bitmap(name);
-        EXPECT_EQ(c.Width(), 20) << name;
-        EXPECT_EQ(c.Height(), 20) << name;
-        EXPECT_GT(BlackCount(c), 10) << name;
-    }
-    for (const char* name : {"S1", "S2", "S3"}) {
-        const Canvas c = Bitmap(name);
-        EXPECT_TRUE(c.Width() == 24 && c.Height() == 32) << name;
-    }
-    for (const char* name : {"S4", "S5"}) {
-        const Canvas c = Bitmap(name);
-        EXPECT_TRUE(c.Width() == 36 && c.Height() == 34) << name;
+    for (auto [names, width, height] :
+        {std::tuple{"ZX PM Y YZ XLK MLK PX CZ QX TZ DC WZ DTD QTD", 20, 20}, {"S1 S2 S3", 24, 32}, {"S4 S5", 36, 34}}) {
+        std::istringstream list(names);
+        for (std::string name; list >> name;) {
+            const Canvas c = Bitmap(name);
+            EXPECT_TRUE(c.Width() == width && c.Height() == height && BlackCount(c) > 10) << name;
+        }
     }
 
     // Straightness: one full-width row, nothing else.
-    const Canvas zx = Bitmap("ZX");
-    int fullRows = 0;
-    for (int y = 0; y < 20; ++y) {
-        int black = 0;
-        for (int x = 0; x < 20; ++x) black += zx.IsBlack(x, y);
-        EXPECT_TRUE(black == 0 || black == 20) << "row " << y << "\n" << Picture(zx);
-        fullRows += black == 20;
-    }
-    EXPECT_EQ(fullRows, 1);
+    const std::string zx = Picture(Bitmap("ZX"));
+    EXPECT_TRUE(zx.find(std::string(20, '#')) != std::string::npos && BlackCount(Bitmap("ZX")) == 20) << zx;
 
-    // Roundness: a circle symmetric about both middle lines, black at its four
-    // extreme points and white in the middle.
+    // Roundness: a ring symmetric about both middle lines and the diagonal.
     const Canvas y = Bitmap("Y");
     for (int row = 0; row < 20; ++row)
-        for (int x = 0; x < 20; ++x) {
-            EXPECT_EQ(y.IsBlack(x, row), y.IsBlack(19 - x, row)) << x << "," << row;
-            EXPECT_EQ(y.IsBlack(x, row), y.IsBlack(x, 19 - row)) << x << "," << row;
-        }
-    int left = 0, top = 0;
-    while (left < 10 && !y.IsBlack(left, 9)) ++left;
-    while (top < 10 && !y.IsBlack(9, top)) ++top;
-    EXPECT_LT(left, 9) << Picture(y);
-    EXPECT_EQ(left, top) << "not round\n" << Picture(y);
-    for (int x = left + 2; x <= 17 - left; ++x) EXPECT_FALSE(y.IsBlack(x, 9)) << "inside the circle at " << x;
-    EXPECT_FALSE(y.IsBlack(9, 9));
-    EXPECT_FALSE(y.IsBlack(10, 10));
+        for (int x = 0; x < 20; ++x)
+            EXPECT_TRUE(y.IsBlack(x, row) == y.IsBlack(19 - x, row) && y.IsBlack(x, row) == y.IsBlack(x, 19 - row) &&
+                        y.IsBlack(x, row) == y.IsBlack(row, x))
+                << x << "," << row << "\n" << Picture(y);
+    EXPECT_FALSE(y.IsBlack(9, 9) || y.IsBlack(5, 9)) << Picture(y);
 
-    // The knee-circle pair differs only inside the circle's box, where the
-    // dotted one has fewer black pixels.
+    // The knee-circle pair differs only where the dotted circle leaves out
+    // pixels of the solid one.
     const Canvas s4 = Bitmap("S4"), s5 = Bitmap("S5");
-    EXPECT_LT(BlackCount(s5), BlackCount(s4));
-    int differing = 0;
-    for (int row = 0; row < 34; ++row)
-        for (int x = 0; x < 36; ++x)
-            if (s4.IsBlack(x, row) != s5.IsBlack(x, row)) {
-                ++differing;
-                EXPECT_TRUE(s4.IsBlack(x, row)) << x << "," << row;  // dots lie on the solid circle
-            }
-    EXPECT_GT(differing, 5);
+    EXPECT_TRUE(Within(s5, s4) && BlackCount(s4) - BlackCount(s5) > 5) << Picture(s4) << "\n" << Picture(s5);
 }
 
 }  // namespace
