@@ -161,31 +161,29 @@ void CEdit::ReplaceSel(const char* gbkText, BOOL canUndo) {
     SendMessage(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-int CComboBox::AddString(const char* gbkText) {
+namespace {
+
+// Combo boxes and list boxes take and give their item texts by the same pair of messages.
+// CB_ERR and LB_ERR are both -1.
+int AddItem(const CWnd& box, UINT addMessage, const char* gbkText) {
     const std::wstring wide = WideFromGbk(gbkText);
-    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
+    return static_cast<int>(box.SendMessage(addMessage, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
-CString CComboBox::GetLBText(int index) const {
-    const LRESULT n = SendMessage(CB_GETLBTEXTLEN, index);
-    if (n == CB_ERR) return CString();
+CString ItemText(const CWnd& box, UINT lengthMessage, UINT textMessage, int index) {
+    const LRESULT n = box.SendMessage(lengthMessage, index);
+    if (n < 0) return CString();
     std::wstring wide(static_cast<std::size_t>(n) + 1, L'\0');
-    SendMessage(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    box.SendMessage(textMessage, index, reinterpret_cast<LPARAM>(wide.data()));
     return CString(GbkFromWide(wide.c_str()).c_str());
 }
 
-int CListBox::AddString(const char* gbkText) {
-    const std::wstring wide = WideFromGbk(gbkText);
-    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
-}
+}  // namespace
 
-CString CListBox::GetText(int index) const {
-    const LRESULT n = SendMessage(LB_GETTEXTLEN, index);
-    if (n == LB_ERR) return CString();
-    std::wstring wide(static_cast<std::size_t>(n) + 1, L'\0');
-    SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
-    return CString(GbkFromWide(wide.c_str()).c_str());
-}
+int CComboBox::AddString(const char* gbkText) { return AddItem(*this, CB_ADDSTRING, gbkText); }
+CString CComboBox::GetLBText(int index) const { return ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
+int CListBox::AddString(const char* gbkText) { return AddItem(*this, LB_ADDSTRING, gbkText); }
+CString CListBox::GetText(int index) const { return ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, index); }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (control.m_hWnd == nullptr) control.m_hWnd = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);

@@ -4,10 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64
 source scripts/wine-env.sh "$root/build/win64"
+tq_build_win64
 tq_prefix_ready
 tq_display
 trap tq_display_stop EXIT

@@ -7,6 +7,7 @@ export WINEPREFIX="$tq_build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export TQ_WINE=/usr/lib/wine/wine64
+tq_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 tq_prefix_ready() {
   [ -f "$WINEPREFIX/.tq-ready" ] && return 0
@@ -51,4 +52,11 @@ tq_display() {
 tq_display_stop() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   if [ -n "${TQ_XVFB_PID:-}" ]; then kill "$TQ_XVFB_PID" 2>/dev/null || true; wait "$TQ_XVFB_PID" 2>/dev/null || true; fi
+}
+
+# Sets up the machine and builds the x86_64 tree that the Windows programs run from.
+tq_build_win64() {
+  bash "$tq_root/scripts/setup.sh"
+  cmake -S "$tq_root" --preset win64 >/dev/null
+  cmake --build "$tq_build"
 }
