@@ -139,8 +139,8 @@ def main():
 
     exports = pe.exports()
     wanted = {}
-    for spec in a.export:
-        name, argbytes, ordinal = spec.split(":")
+    for entry in a.export:
+        name, argbytes, ordinal = entry.split(":")
         wanted[name] = (int(ordinal), int(argbytes))
     ok(set(exports) == set(wanted), "exported names %s, expected %s" % (sorted(exports), sorted(wanted)))
     for name, (ordinal, argbytes) in wanted.items():
