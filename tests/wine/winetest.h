@@ -219,27 +219,22 @@ inline void SelectList(HWND dlg, int id, int index) {
     SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-inline std::vector<std::string> ComboItems(HWND dlg, int id) {
-    HWND combo = GetDlgItem(dlg, id);
+// Item texts of a combo box (CB_GETCOUNT, CB_GETLBTEXT) or list box (LB_GETCOUNT, LB_GETTEXT).
+inline std::vector<std::string> BoxItems(HWND box, UINT countMessage, UINT textMessage) {
     std::vector<std::string> items;
-    const int n = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    const int n = static_cast<int>(SendMessageW(box, countMessage, 0, 0));
     for (int i = 0; i < n; ++i) {
         wchar_t buf[256] = {};
-        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buf));
+        SendMessageW(box, textMessage, i, reinterpret_cast<LPARAM>(buf));
         items.push_back(Utf8(buf));
     }
     return items;
 }
+inline std::vector<std::string> ComboItems(HWND dlg, int id) {
+    return BoxItems(GetDlgItem(dlg, id), CB_GETCOUNT, CB_GETLBTEXT);
+}
 inline std::vector<std::string> ListItems(HWND dlg, int id) {
-    HWND list = GetDlgItem(dlg, id);
-    std::vector<std::string> items;
-    const int n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) {
-        wchar_t buf[256] = {};
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf));
-        items.push_back(Utf8(buf));
-    }
-    return items;
+    return BoxItems(GetDlgItem(dlg, id), LB_GETCOUNT, LB_GETTEXT);
 }
 
 // ---- popup menus
