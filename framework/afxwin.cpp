@@ -1,6 +1,8 @@
 #include "framework/afxwin.h"
 
+#include <algorithm>
 #include <vector>
+
 
 #include "framework/gbk.h"
 
@@ -137,14 +139,34 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
+namespace {
+
+// Whether an entry is chosen by control id: commands and notifications always, owner drawing
+// when the entry names its control (DrawItem entries without an id take every control).
+bool MatchesById(UINT message, const AFX_MSGMAP_ENTRY& e) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+        return true;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+        return e.sig != AfxSig::vDraw;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindEntry(UINT message, UINT code, UINT id) const {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pBaseMap) {
         for (std::size_t i = 0; i < map->nCount; ++i) {
             const AFX_MSGMAP_ENTRY& e = map->lpEntries[i];
             if (e.nMessage != message) continue;
             if (message == WM_COMMAND || message == WM_NOTIFY) {
-                if (e.nCode != code || id < e.nID || id > e.nLastID) continue;
+                if (e.nCode != code) continue;
             }
+            if (MatchesById(message, e) && (id < e.nID || id > e.nLastID)) continue;
             return &e;
         }
     }
@@ -195,12 +217,21 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
 CDialog::~CDialog() {
-    if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+    if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+    GiveBackOwner();
 }
 
 const AFX_MSGMAP* CDialog::GetThisMessageMap() {
     static const AFX_MSGMAP map{CCmdTarget::GetThisMessageMap(), nullptr, 0};
     return &map;
+}
+
+void CDialog::AddHook(CMessageHook* hook) {
+    if (hook && std::find(m_hooks.begin(), m_hooks.end(), hook) == m_hooks.end()) m_hooks.push_back(hook);
+}
+
+void CDialog::RemoveHook(CMessageHook* hook) {
+    m_hooks.erase(std::remove(m_hooks.begin(), m_hooks.end(), hook), m_hooks.end());
 }
 
 namespace {
@@ -215,60 +246,94 @@ HWND SafeOwner(CWnd* parent) {
 
 }  // namespace
 
-INT_PTR CDialog::DoModal() {
+const DLGTEMPLATE* CDialog::LoadTemplate() const {
     HINSTANCE resources = AfxGetResourceHandle();
     HRSRC found = FindResourceW(resources, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(5));
     HGLOBAL loaded = found ? LoadResource(resources, found) : nullptr;
-    const auto* dialogTemplate = loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+}
+
+// The system activates the next window only if the owner is already enabled when the dialog
+// hides or goes away, so the owner is enabled again before either (as the system's own dialog
+// functions do); otherwise the activation goes to some other top-level window.
+void CDialog::GiveBackOwner() {
+    if (m_bOwnerDisabled) {
+        m_bOwnerDisabled = false;
+        if (IsWindow(m_hOwner)) ::EnableWindow(m_hOwner, TRUE);
+    }
+}
+
+INT_PTR CDialog::DoModal() {
+    const DLGTEMPLATE* dialogTemplate = LoadTemplate();
     if (!dialogTemplate) return -1;
 
     // The hand-written modal loop: disable the owner first (as the system's modal dialogs do,
     // so the dialog initialises with its owner already disabled), pump our own messages so
-    // that PreTranslateMessage sees posted commands (menu picks) before dispatch, pass a
-    // WM_QUIT on, and re-enable the owner before the dialog goes away so activation returns
-    // to it.
-    HWND owner = SafeOwner(m_pParentWnd);
-    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
-    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+    // that PreTranslateMessage sees posted commands (menu picks) and keys for any control
+    // before dispatch, pass a WM_QUIT on, and give the owner back before the dialog goes away.
+    m_hOwner = SafeOwner(m_pParentWnd);
+    m_bOwnerDisabled = m_hOwner && ::IsWindowEnabled(m_hOwner);
+    if (m_bOwnerDisabled) ::EnableWindow(m_hOwner, FALSE);
+    m_bModal = true;
     m_bModalDone = false;
     m_nModalResult = -1;
-    HWND hwnd = CreateDialogIndirectParamW(resources, dialogTemplate, owner, DialogProc,
+    HWND hwnd = CreateDialogIndirectParamW(AfxGetResourceHandle(), dialogTemplate, m_hOwner, DialogProc,
                                            reinterpret_cast<LPARAM>(this));
-    if (!hwnd) {
-        if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
-        m_hWnd = nullptr;
-        return -1;
-    }
-    if (!m_bModalDone) ::ShowWindow(hwnd, SW_SHOWNORMAL);
+    if (hwnd && !m_bModalDone) ::ShowWindow(hwnd, SW_SHOWNORMAL);
 
     MSG msg;
-    while (!m_bModalDone) {
+    while (hwnd && !m_bModalDone) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
         if (got == -1) break;
+        // Keys go to the focused control, so every descendant's messages are pre-translated,
+        // not only the dialog's own.
         const bool ours = msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd);
-        if (!ours || !PreTranslateMessage(&msg)) {
+        if (!ours || !PreTranslateGuarded(&msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
     }
 
-    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
-    if (owner && GetActiveWindow() == hwnd) SetActiveWindow(owner);
-    DestroyWindow(hwnd);
+    GiveBackOwner();
+    if (hwnd && IsWindow(hwnd)) {
+        if (m_hOwner && GetActiveWindow() == hwnd) SetActiveWindow(m_hOwner);
+        ::DestroyWindow(hwnd);
+    }
     m_hWnd = nullptr;
+    m_bModal = false;
     return m_nModalResult;
 }
 
 void CDialog::EndDialog(int result) {
     m_nModalResult = result;
     m_bModalDone = true;
-    if (m_hWnd) ::ShowWindow(m_hWnd, SW_HIDE);
-    // Wake the loop in case the call came from outside a dispatched message.
-    PostMessageW(m_hWnd, WM_NULL, 0, 0);
+    GiveBackOwner();
+    if (m_hWnd) {
+        ::ShowWindow(m_hWnd, SW_HIDE);
+        // Wake the loop in case the call came from outside a dispatched message.
+        PostMessageW(m_hWnd, WM_NULL, 0, 0);
+    }
+}
+
+BOOL CDialog::Create(CWnd* parent) { return Create(parent ? parent->m_hWnd : nullptr); }
+
+BOOL CDialog::Create(HWND parent) {
+    const DLGTEMPLATE* dialogTemplate = LoadTemplate();
+    if (!dialogTemplate || m_hWnd) return FALSE;
+    m_bModal = false;
+    HWND hwnd = CreateDialogIndirectParamW(AfxGetResourceHandle(), dialogTemplate, parent, DialogProc,
+                                           reinterpret_cast<LPARAM>(this));
+    m_hWnd = hwnd;
+    return hwnd != nullptr;
+}
+
+void CDialog::DestroyWindow() {
+    if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
@@ -278,6 +343,20 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* msg) { return IsDialogMessageW(m_hWnd, msg); }
+
+// Nothing may unwind through the host's call: a failure in pre-translation (the only one the
+// module can raise is running out of memory) ends the dialog as not created, like one in the
+// dialog procedure.
+bool CDialog::PreTranslateGuarded(MSG* msg) {
+    try {
+        for (std::size_t i = 0; i < m_hooks.size(); ++i)
+            if (m_hooks[i]->PreTranslate(*msg)) return true;
+        return PreTranslateMessage(msg) != FALSE;
+    } catch (...) {
+        EndDialog(-1);
+        return true;
+    }
+}
 
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
@@ -298,14 +377,45 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<CDialog*>(lParam);
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        self->m_hWnd = hwnd;
+        if (self) self->m_hWnd = hwnd;
     } else {
         self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }
+    return Procedure(self, hwnd, message, wParam, lParam);
+}
+
+INT_PTR CALLBACK CDialog::PageDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CDialog* self;
+    if (message == WM_INITDIALOG) {
+        const auto* page = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
+        self = page ? reinterpret_cast<CDialog*>(page->lParam) : nullptr;
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        if (self) self->m_hWnd = hwnd;
+    } else {
+        self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    return Procedure(self, hwnd, message, wParam, lParam);
+}
+
+INT_PTR CDialog::Procedure(CDialog* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!self) return FALSE;
+    if (message == WM_NCDESTROY) {
+        // The window is going away under us: its owner was destroyed, or a parent took its
+        // children with it. A modal loop still running ends with -1.
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        if (self->m_hWnd == hwnd) self->m_hWnd = nullptr;
+        if (self->m_bModal && !self->m_bModalDone) {
+            self->m_bModalDone = true;
+            self->m_nModalResult = -1;
+        }
+        return FALSE;
+    }
     // Nothing may unwind through the system's dispatch code: a failure inside a handler (the
     // only one the module can raise is running out of memory) ends the dialog as not created.
     try {
+        INT_PTR result = FALSE;
+        for (std::size_t i = 0; i < self->m_hooks.size(); ++i)
+            if (self->m_hooks[i]->OnDialogMessage(message, wParam, lParam, result)) return result;
         return self->Dispatch(message, wParam, lParam);
     } catch (...) {
         self->EndDialog(-1);
@@ -336,11 +446,33 @@ bool CDialog::CallEntry(const AFX_MSGMAP_ENTRY& e, UINT id, WPARAM wParam, LPARA
         // Erase-background results go back through DWLP_MSGRESULT.
         SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, (this->*e.pfn.bDC)(reinterpret_cast<HDC>(wParam)));
         return true;
+    case AfxSig::lNotify:
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, (this->*e.pfn.lNotify)(reinterpret_cast<NMHDR*>(lParam)));
+        return true;
+    case AfxSig::lNotifyU:
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT,
+                          (this->*e.pfn.lNotifyU)(id, reinterpret_cast<NMHDR*>(lParam)));
+        return true;
+    case AfxSig::vDrawFor:
+        (this->*e.pfn.vDrawFor)(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        return true;
+    case AfxSig::vMeasure:
+        (this->*e.pfn.vMeasure)(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return true;
+    case AfxSig::hColor:
+        // WM_CTLCOLOR* is one of the messages whose result is the procedure's own.
+        result = reinterpret_cast<INT_PTR>(
+            (this->*e.pfn.hColor)(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return true;
+    case AfxSig::iRaw:
+        result = (this->*e.pfn.iRaw)(wParam, lParam);
+        return true;
     }
     return false;
 }
 
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR result = FALSE;
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
@@ -348,7 +480,6 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         const UINT id = LOWORD(wParam);
         const UINT code = HIWORD(wParam);
         if (const AFX_MSGMAP_ENTRY* e = FindEntry(WM_COMMAND, code, id)) {
-            INT_PTR result;
             CallEntry(*e, id, wParam, lParam, result);
             return TRUE;
         }
@@ -364,20 +495,40 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (const AFX_MSGMAP_ENTRY* e = FindEntry(WM_NOTIFY, header->code,
-                                                  static_cast<UINT>(header->idFrom))) {
-            INT_PTR result;
-            CallEntry(*e, static_cast<UINT>(header->idFrom), wParam, lParam, result);
+        const UINT id = static_cast<UINT>(header->idFrom);
+        if (const AFX_MSGMAP_ENTRY* e = FindEntry(WM_NOTIFY, header->code, id)) {
+            CallEntry(*e, id, wParam, lParam, result);
+            return TRUE;
+        }
+        return OnUnhandledMessage(message, wParam, lParam);
+    }
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM: {
+        // wParam is the control id (0 for menu items).
+        if (const AFX_MSGMAP_ENTRY* e = FindEntry(message, 0, static_cast<UINT>(wParam))) {
+            CallEntry(*e, static_cast<UINT>(wParam), wParam, lParam, result);
             return TRUE;
         }
         return OnUnhandledMessage(message, wParam, lParam);
     }
     default:
         if (const AFX_MSGMAP_ENTRY* e = FindEntry(message, 0, 0)) {
-            INT_PTR result;
             CallEntry(*e, 0, wParam, lParam, result);
             return result;
         }
         return OnUnhandledMessage(message, wParam, lParam);
     }
+}
+
+std::vector<UINT> MissingTableControls(const CDialog& dialog, HWND hwnd) {
+    std::vector<UINT> missing;
+    for (const AFX_MSGMAP* map = dialog.GetMessageMap(); map; map = map->pBaseMap) {
+        for (std::size_t i = 0; i < map->nCount; ++i) {
+            const AFX_MSGMAP_ENTRY& e = map->lpEntries[i];
+            if (!MatchesById(e.nMessage, e)) continue;
+            for (UINT id = e.nID; id <= e.nLastID; ++id)
+                if (!::GetDlgItem(hwnd, static_cast<int>(id))) missing.push_back(id);
+        }
+    }
+    return missing;
 }

@@ -8,10 +8,12 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstddef>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "framework/afxstr.h"
 
@@ -72,11 +74,17 @@ BOOL AfxDllMain(HINSTANCE hInstance, DWORD reason);
 class CCmdTarget;
 
 enum class AfxSig : unsigned char {
-    vv,      // void()
-    vu,      // void(UINT id): command ranges
-    vDraw,   // void(int id, DRAWITEMSTRUCT*)
-    vMouse,  // void(UINT flags, POINT client point)
-    bDC,     // BOOL(HDC): erase background
+    vv,        // void()
+    vu,        // void(UINT id): command ranges
+    vDraw,     // void(int id, DRAWITEMSTRUCT*)
+    vMouse,    // void(UINT flags, POINT client point)
+    bDC,       // BOOL(HDC): erase background
+    lNotify,   // LRESULT(NMHDR*): notification result through DWLP_MSGRESULT
+    lNotifyU,  // LRESULT(UINT id, NMHDR*): notification ranges
+    vDrawFor,  // void(DRAWITEMSTRUCT*): owner drawing of one control
+    vMeasure,  // void(MEASUREITEMSTRUCT*): item size of one owner-drawn control
+    hColor,    // HBRUSH(HDC, HWND control): WM_CTLCOLOR*, the brush is the procedure's result
+    iRaw,      // INT_PTR(WPARAM, LPARAM): any message, returned as the procedure's result
 };
 
 union AfxMsgFn {
@@ -85,17 +93,29 @@ union AfxMsgFn {
     void (CCmdTarget::*vDraw)(int, DRAWITEMSTRUCT*);
     void (CCmdTarget::*vMouse)(UINT, POINT);
     BOOL (CCmdTarget::*bDC)(HDC);
+    LRESULT (CCmdTarget::*lNotify)(NMHDR*);
+    LRESULT (CCmdTarget::*lNotifyU)(UINT, NMHDR*);
+    void (CCmdTarget::*vDrawFor)(DRAWITEMSTRUCT*);
+    void (CCmdTarget::*vMeasure)(MEASUREITEMSTRUCT*);
+    HBRUSH (CCmdTarget::*hColor)(HDC, HWND);
+    INT_PTR (CCmdTarget::*iRaw)(WPARAM, LPARAM);
     constexpr AfxMsgFn(void (CCmdTarget::*f)()) : vv(f) {}
     constexpr AfxMsgFn(void (CCmdTarget::*f)(UINT)) : vu(f) {}
     constexpr AfxMsgFn(void (CCmdTarget::*f)(int, DRAWITEMSTRUCT*)) : vDraw(f) {}
     constexpr AfxMsgFn(void (CCmdTarget::*f)(UINT, POINT)) : vMouse(f) {}
     constexpr AfxMsgFn(BOOL (CCmdTarget::*f)(HDC)) : bDC(f) {}
+    constexpr AfxMsgFn(LRESULT (CCmdTarget::*f)(NMHDR*)) : lNotify(f) {}
+    constexpr AfxMsgFn(LRESULT (CCmdTarget::*f)(UINT, NMHDR*)) : lNotifyU(f) {}
+    constexpr AfxMsgFn(void (CCmdTarget::*f)(DRAWITEMSTRUCT*)) : vDrawFor(f) {}
+    constexpr AfxMsgFn(void (CCmdTarget::*f)(MEASUREITEMSTRUCT*)) : vMeasure(f) {}
+    constexpr AfxMsgFn(HBRUSH (CCmdTarget::*f)(HDC, HWND)) : hColor(f) {}
+    constexpr AfxMsgFn(INT_PTR (CCmdTarget::*f)(WPARAM, LPARAM)) : iRaw(f) {}
 };
 
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage;  // WM_COMMAND, WM_NOTIFY, WM_PAINT, ...
+    UINT nMessage;  // WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_PAINT, ...
     UINT nCode;     // notification code (commands, notifications)
-    UINT nID;       // first control id
+    UINT nID;       // first control id (commands, notifications, owner drawing)
     UINT nLastID;   // last control id (== nID for a single control)
     AfxSig sig;
     AfxMsgFn pfn;
@@ -137,6 +157,41 @@ template <class T>
 constexpr AFX_MSGMAP_ENTRY EraseBkgnd(BOOL (T::*f)(HDC)) {
     return {WM_ERASEBKGND, 0, 0, 0, AfxSig::bDC,
             AfxMsgFn(static_cast<BOOL (CCmdTarget::*)(HDC)>(f))};
+}
+
+template <class T>
+constexpr AFX_MSGMAP_ENTRY Notify(UINT code, UINT id, LRESULT (T::*f)(NMHDR*)) {
+    return {WM_NOTIFY, code, id, id, AfxSig::lNotify,
+            AfxMsgFn(static_cast<LRESULT (CCmdTarget::*)(NMHDR*)>(f))};
+}
+template <class T>
+constexpr AFX_MSGMAP_ENTRY NotifyRange(UINT code, UINT first, UINT last, LRESULT (T::*f)(UINT, NMHDR*)) {
+    return {WM_NOTIFY, code, first, last, AfxSig::lNotifyU,
+            AfxMsgFn(static_cast<LRESULT (CCmdTarget::*)(UINT, NMHDR*)>(f))};
+}
+// Owner drawing routed by the id of the control that asks (DRAWITEMSTRUCT::CtlID).
+template <class T>
+constexpr AFX_MSGMAP_ENTRY DrawItemFor(UINT id, void (T::*f)(DRAWITEMSTRUCT*)) {
+    return {WM_DRAWITEM, 0, id, id, AfxSig::vDrawFor,
+            AfxMsgFn(static_cast<void (CCmdTarget::*)(DRAWITEMSTRUCT*)>(f))};
+}
+template <class T>
+constexpr AFX_MSGMAP_ENTRY MeasureItemFor(UINT id, void (T::*f)(MEASUREITEMSTRUCT*)) {
+    return {WM_MEASUREITEM, 0, id, id, AfxSig::vMeasure,
+            AfxMsgFn(static_cast<void (CCmdTarget::*)(MEASUREITEMSTRUCT*)>(f))};
+}
+// WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, ...: the handler's brush is the procedure's result
+// (null: the system's default colours).
+template <class T>
+constexpr AFX_MSGMAP_ENTRY CtlColor(UINT message, HBRUSH (T::*f)(HDC, HWND)) {
+    return {message, 0, 0, 0, AfxSig::hColor,
+            AfxMsgFn(static_cast<HBRUSH (CCmdTarget::*)(HDC, HWND)>(f))};
+}
+// Any message; the handler's value is returned from the dialog procedure as it is.
+template <class T>
+constexpr AFX_MSGMAP_ENTRY Raw(UINT message, INT_PTR (T::*f)(WPARAM, LPARAM)) {
+    return {message, 0, 0, 0, AfxSig::iRaw,
+            AfxMsgFn(static_cast<INT_PTR (CCmdTarget::*)(WPARAM, LPARAM)>(f))};
 }
 
 }  // namespace msgmap
@@ -241,22 +296,54 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 // ---------------------------------------------------------------------------------------------
 // Dialogs
 
+class CDialog;
+
+// A helper object that joins a dialog's message handling (a popup menu whose picks arrive as
+// posted commands, an owner-drawn control that paints its own items, a group of buttons),
+// so that the dialog does not forward to it by hand. Hooks are asked in the order they were
+// added, before the dialog itself.
+class CMessageHook {
+public:
+    virtual ~CMessageHook() = default;
+    // A queued message for the dialog or any of its descendants, before the dialog's own
+    // pre-translation and IsDialogMessage. True: taken, not dispatched.
+    virtual bool PreTranslate(MSG& msg) { return false; }
+    // A message of the dialog procedure, before the dialog's tables. True: handled, and
+    // `result` is what the procedure returns (DWLP_MSGRESULT is the hook's to set).
+    virtual bool OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+        return false;
+    }
+};
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
     // Creates the dialog from the current module's template, runs the modal loop and returns
-    // the result given to EndDialog, or -1 when the dialog could not be created.
+    // the result given to EndDialog, or -1 when the dialog could not be created or its owner
+    // was destroyed while it ran.
     virtual INT_PTR DoModal();
     void EndDialog(int result);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+    // Creates the dialog modeless from the current module's template: a child window of
+    // `parent` when the template has WS_CHILD (a page), else an owned popup. The window shows
+    // itself only when the template says WS_VISIBLE.
+    BOOL Create(CWnd* parent);
+    BOOL Create(HWND parent);
+    void DestroyWindow();
 
     virtual BOOL PreTranslateMessage(MSG* msg);
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange*) {}
+
+    // Hooks must outlive the dialog's window (members of the dialog, declared before nothing
+    // that uses them after destruction).
+    void AddHook(CMessageHook* hook);
+    void RemoveHook(CMessageHook* hook);
 
     const AFX_MSGMAP* GetMessageMap() const override { return GetThisMessageMap(); }
     static const AFX_MSGMAP* GetThisMessageMap();
@@ -266,14 +353,33 @@ protected:
     // Handles a message the tables do not take; returns the dialog procedure's result.
     virtual INT_PTR OnUnhandledMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The same procedure for a window whose WM_INITDIALOG carries a PROPSHEETPAGEW with the
+    // object in its lParam (property pages).
+    static INT_PTR CALLBACK PageDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The template resource of the current module, or null.
+    const DLGTEMPLATE* LoadTemplate() const;
+
+private:
+    static INT_PTR Procedure(CDialog* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool CallEntry(const AFX_MSGMAP_ENTRY& entry, UINT id, WPARAM wParam, LPARAM lParam,
                    INT_PTR& result);
+    bool PreTranslateGuarded(MSG* msg);
+    void GiveBackOwner();
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    bool m_bModal = false;
     bool m_bModalDone = false;
     int m_nModalResult = -1;
+    HWND m_hOwner = nullptr;
+    bool m_bOwnerDisabled = false;  // this dialog disabled the owner and must enable it again
+    std::vector<CMessageHook*> m_hooks;
 };
+
+// Every control id that the dialog's message tables name (commands, notifications, owner
+// drawing) and that `hwnd`, a window made from the dialog's template, does not have.
+// Menu commands are not controls: tables take them in PreTranslateMessage, not here.
+std::vector<UINT> MissingTableControls(const CDialog& dialog, HWND hwnd);

@@ -34,7 +34,7 @@ void CCharacteristicListDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CCharacteristicListDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_principles.Attach(m_hWnd, m_ids.text);
-    m_symbolMenu.Attach(m_pSymbols, m_hWnd, m_ids.text);
+    m_symbolMenu.Attach(this, m_pSymbols, m_ids.text, SpecialSymbolMenu::kToleranceInsertable);
 
     const int count = geotol::ListLength(m_list);
     for (int i = 0; i < count; ++i) m_hSymbols[i].reset(LoadCharacteristicSymbol(geotol::NumberAt(m_list, i)));
@@ -127,11 +127,6 @@ void CCharacteristicListDlg::TogglePrinciple(int principle) {
 void CCharacteristicListDlg::OnSpecialSymbol() {
     m_symbolMenu.Build();
     m_symbolMenu.Show(GetDlgItem(SpecialSymbolMenu::kButtonId));
-}
-
-BOOL CCharacteristicListDlg::PreTranslateMessage(MSG* msg) {
-    if (m_symbolMenu.PreTranslate(*msg)) return TRUE;
-    return CDialog::PreTranslateMessage(msg);
 }
 
 void CCharacteristicListDlg::PaintSymbol() {

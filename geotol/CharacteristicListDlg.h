@@ -11,7 +11,7 @@
 #include "framework/afxwin.h"
 #include "framework/gdi.h"
 #include "geotol/PrincipleToggleGroup.h"
-#include "geotol/SymbolPopupMenu.h"
+#include "widgets/SpecialSymbolMenu.h"
 #include "geotol/gt_characteristic_list.h"
 
 class CCharacteristicListDlg : public CDialog {
@@ -47,7 +47,6 @@ protected:
                            int uncheckAtOpening, CWnd* parent);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;

@@ -59,7 +59,7 @@ void CCombinedToleranceDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CCombinedToleranceDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    m_symbolMenu.Attach(m_pSymbols, m_hWnd, IDC_XWZH_TEXT);
+    m_symbolMenu.Attach(this, m_pSymbols, IDC_XWZH_TEXT, SpecialSymbolMenu::kToleranceInsertable);
     m_symbolMenu.Build();
 
     // A fresh start whatever the record or an earlier call left: no grade picked, no
@@ -116,11 +116,6 @@ void CCombinedToleranceDlg::OnPrinciple(UINT id) {
 }
 
 void CCombinedToleranceDlg::OnSpecialSymbol() { m_symbolMenu.Show(GetDlgItem(IDC_XWZH_SPECIAL_SYMBOL)); }
-
-BOOL CCombinedToleranceDlg::PreTranslateMessage(MSG* msg) {
-    if (m_symbolMenu.PreTranslate(*msg)) return TRUE;
-    return CDialog::PreTranslateMessage(msg);
-}
 
 void CCombinedToleranceDlg::OnPaint() {
     gdi::PaintDC paint(m_hWnd);

@@ -11,7 +11,7 @@
 #include "framework/gdi.h"
 #include "geotol/CombinedToleranceRecord.h"
 #include "geotol/PrincipleToggleGroup.h"
-#include "geotol/SymbolPopupMenu.h"
+#include "widgets/SpecialSymbolMenu.h"
 #include "geotol/gt_combined.h"
 #include "geotol/gt_principle.h"
 
@@ -49,7 +49,6 @@ protected:
                           CombinedWorkspace& workspace, CWnd* parent);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;

@@ -30,7 +30,11 @@ BOOL CZHGCDlg::OnInitDialog() {
         ::SendMessageW(symbol, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_hBitmaps[i].get()));
         ShowCount(i);
     }
-    return TRUE;
+    // The first tab stop is the radio of the first characteristic, and an automatic radio
+    // button that receives the focus checks itself and reports a click: the dialog would open
+    // with a characteristic counted. OK takes the first focus instead.
+    ::SetFocus(GetDlgItem(IDOK));
+    return FALSE;
 }
 
 int CZHGCDlg::CheckedCharacteristic() const {

@@ -1,7 +1,6 @@
-#include "geotol/SymbolPopupMenu.h"
+#include "widgets/SpecialSymbolMenu.h"
 
-#include "framework/afxwin.h"
-#include "geotol/gt_symbol_menu.h"
+#include "widgets/symbol_menu.h"
 
 namespace {
 
@@ -9,20 +8,22 @@ namespace {
 // caption.
 constexpr LONG kMenuOffsetX = 40;
 
-int SymbolCount(const CStringArray* symbols) { return symbols ? symbols->GetSize() : 0; }
-
 }  // namespace
 
-void SpecialSymbolMenu::Attach(const CStringArray* symbols, HWND dialog, int editId) {
+int SpecialSymbolMenu::SymbolCount() const { return m_symbols ? m_symbols->GetSize() : 0; }
+
+void SpecialSymbolMenu::Attach(CDialog* dialog, const CStringArray* symbols, int editId, int insertable) {
     m_symbols = symbols;
-    m_dialog = dialog;
+    m_dialog = dialog->m_hWnd;
     m_editId = editId;
+    m_insertable = insertable;
+    dialog->AddHook(this);
 }
 
 void SpecialSymbolMenu::Build() {
     m_menu.reset(CreatePopupMenu());
     if (!m_menu.get()) return;
-    for (const geotol::SymbolMenuItem& item : geotol::SymbolMenuLayout(SymbolCount(m_symbols))) {
+    for (const widgets::SymbolMenuItem& item : widgets::SymbolMenuLayout(SymbolCount())) {
         if (item.columnBreak) {
             AppendMenuW(m_menu.get(), MF_STRING | MF_MENUBARBREAK, item.command, L"");
         } else {
@@ -40,13 +41,13 @@ void SpecialSymbolMenu::Show(HWND button) {
                    rc.bottom, 0, m_dialog, nullptr);
 }
 
-bool SpecialSymbolMenu::PreTranslate(const MSG& msg) {
-    if (msg.message != WM_COMMAND) return false;
+bool SpecialSymbolMenu::PreTranslate(MSG& msg) {
+    if (msg.message != WM_COMMAND || msg.hwnd != m_dialog) return false;
     const unsigned command = LOWORD(msg.wParam);
-    if (!geotol::IsSymbolCommand(command)) return false;
-    const int symbol = geotol::SymbolToInsert(command, SymbolCount(m_symbols));
+    if (!widgets::IsSymbolPick(command, msg.lParam != 0, SymbolCount())) return false;
+    const int symbol = widgets::SymbolToInsert(command, SymbolCount(), m_insertable);
     if (symbol >= 0) {
-        HWND edit = GetDlgItem(m_dialog, m_editId);
+        HWND edit = GetDlgItem(m_dialog, m_focusId ? *m_focusId : m_editId);
         SetFocus(edit);
         const std::wstring text = WideFromGbk(m_symbols->GetAt(symbol));
         SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
