@@ -115,23 +115,6 @@ void ModalLoop() {
     DestroyWindow(owner);
 }
 
-// A popup window that stands in for the host's frame, and another top-level window that the
-// system could activate instead of it.
-struct HostWindows {
-    HWND host = CreateWindowW(L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                              nullptr, nullptr, nullptr);
-    HWND other = CreateWindowW(L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 0, 200, 100,
-                               nullptr, nullptr, nullptr, nullptr);
-    HostWindows() {
-        SetForegroundWindow(host);
-        SetActiveWindow(host);
-    }
-    ~HostWindows() {
-        if (IsWindow(host)) DestroyWindow(host);
-        DestroyWindow(other);
-    }
-};
-
 // Joins the hook dialog's handling: takes posted commands 300-309 and WM_APP + 1.
 class CountingHook : public CMessageHook {
 public:
@@ -202,20 +185,6 @@ private:
     INT_PTR OnThrow(WPARAM, LPARAM) { throw std::bad_alloc(); }
 };
 
-HWND Focus(HWND dlg) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
-    return info.hwndFocus;
-}
-
-// Posts a key to the control that has the focus, as the system queues keyboard input.
-void PostKey(HWND dlg, UINT key) {
-    HWND target = Focus(dlg);
-    PostMessageW(target ? target : dlg, WM_KEYDOWN, key, 1);
-    PostMessageW(target ? target : dlg, WM_KEYUP, key, 0xC0000001);
-}
-
 void KeyboardAndActivation() {
     Scenario s("keyboard and activation");
     for (const UINT closeKey : {VK_RETURN, VK_ESCAPE}) {
@@ -227,12 +196,12 @@ void KeyboardAndActivation() {
             if (!d) return;
             activeInside = GetForegroundWindow() == d || GetActiveWindow() == d;
             SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, 200)), TRUE);
-            WaitFor([&] { return Focus(d) == GetDlgItem(d, 200); }, 2000);
+            WaitFor([&] { return FocusOf(d) == GetDlgItem(d, 200); }, 2000);
             PostKey(d, VK_TAB);
-            tabbed = WaitFor([&] { return Focus(d) == GetDlgItem(d, 201); }, 2000);
+            tabbed = WaitFor([&] { return FocusOf(d) == GetDlgItem(d, 201); }, 2000);
             // Enter in the edit presses the default button (in a push button, that button).
             SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, 200)), TRUE);
-            WaitFor([&] { return Focus(d) == GetDlgItem(d, 200); }, 2000);
+            WaitFor([&] { return FocusOf(d) == GetDlgItem(d, 200); }, 2000);
             PostKey(d, closeKey);
             WaitFor([&] { return !IsWindowVisible(d); }, 3000);
         }, [&] { return dlg.DoModal(); });
@@ -262,9 +231,9 @@ void HooksTablesAndPages() {
         pageIsChild = pageEdit && IsChild(d, pageEdit);
         // Keys for a control of the child page reach the dialog's navigation too.
         SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, 221)), TRUE);
-        WaitFor([&] { return Focus(d) == GetDlgItem(d, 221); }, 2000);
+        WaitFor([&] { return FocusOf(d) == GetDlgItem(d, 221); }, 2000);
         PostKey(d, VK_TAB);
-        tabIntoPage = WaitFor([&] { return Focus(d) == pageEdit; }, 2000);
+        tabIntoPage = WaitFor([&] { return FocusOf(d) == pageEdit; }, 2000);
         // A mnemonic typed in a control that does not want characters presses "&Go".
         SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, 220)), TRUE);
         PostMessageW(GetDlgItem(d, 220), WM_SYSCHAR, 'g', 0x20000001);

@@ -237,6 +237,38 @@ inline std::vector<std::string> ListItems(HWND dlg, int id) {
     return BoxItems(GetDlgItem(dlg, id), LB_GETCOUNT, LB_GETTEXT);
 }
 
+// A window that stands in for the host's frame, active when the host calls an export, and
+// another top-level window that the system could wrongly activate when a dialog ends.
+struct HostWindows {
+    HWND host = CreateWindowW(L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
+    HWND other = CreateWindowW(L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 0, 200, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+    HostWindows() {
+        SetForegroundWindow(host);
+        SetActiveWindow(host);
+    }
+    ~HostWindows() {
+        if (IsWindow(host)) DestroyWindow(host);
+        DestroyWindow(other);
+    }
+};
+
+// The control that has the focus in the dialog's thread.
+inline HWND FocusOf(HWND dlg) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Posts a key to the control that has the focus, as the system queues keyboard input.
+inline void PostKey(HWND dlg, UINT key) {
+    HWND target = FocusOf(dlg);
+    PostMessageW(target ? target : dlg, WM_KEYDOWN, key, 1);
+    PostMessageW(target ? target : dlg, WM_KEYUP, key, 0xC0000001);
+}
+
 // ---- popup menus
 
 struct MenuItem {
