@@ -5,17 +5,7 @@
 #include "framework/gbk.h"
 #include "geotol/CharacteristicSymbol.h"
 #include "geotol/gt_tables.h"
-
-namespace {
-
-// Labels over the grade and main-parameter lists, and the horizontal flag: the same ids in
-// both templates.
-constexpr int kLabelMainParam = 1008;
-constexpr int kLabelGrade = 1009;
-constexpr int kLabelValue = 1010;
-constexpr int kHorizontal = 1169;
-
-}  // namespace
+#include "res/tolerance_shared_res.h"
 
 CCharacteristicListDlg::CCharacteristicListDlg(UINT templateId, geotol::CharacteristicList list,
                                                const Controls& ids, int uncheckAtOpening, CWnd* parent)
@@ -28,7 +18,7 @@ void CCharacteristicListDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, m_ids.type, m_lbType);
     DDX_Control(pDX, m_ids.grade, m_lbGrade);
     DDX_Control(pDX, m_ids.mainParam, m_lbMainParam);
-    DDX_Control(pDX, kHorizontal, m_chkHorizontal);
+    DDX_Control(pDX, IDC_HORIZONTAL, m_chkHorizontal);
 }
 
 BOOL CCharacteristicListDlg::OnInitDialog() {
@@ -73,7 +63,7 @@ void CCharacteristicListDlg::FillRows(geotol::Table table, int grade) {
 }
 
 void CCharacteristicListDlg::EnableTableControls(bool enable) {
-    for (int id : {kLabelGrade, kLabelValue, kLabelMainParam, m_ids.grade, m_ids.mainParam})
+    for (int id : {IDC_LABEL_GRADE, IDC_LABEL_VALUE, IDC_LABEL_MAIN_PARAM, m_ids.grade, m_ids.mainParam})
         ::EnableWindow(GetDlgItem(id), enable);
 }
 
@@ -126,7 +116,7 @@ void CCharacteristicListDlg::TogglePrinciple(int principle) {
 
 void CCharacteristicListDlg::OnSpecialSymbol() {
     m_symbolMenu.Build();
-    m_symbolMenu.Show(GetDlgItem(SpecialSymbolMenu::kButtonId));
+    m_symbolMenu.Show(GetDlgItem(IDC_SPECIAL_SYMBOL));
 }
 
 void CCharacteristicListDlg::PaintSymbol() {

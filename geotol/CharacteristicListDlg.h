@@ -102,7 +102,7 @@ const AFX_MSGMAP* CCharacteristicListDlg::MessageMapFor(const Controls& ids) {
         Command<D>(BN_CLICKED, principle[geotol::kPrincipleP], &D::OnPrincipleP),
         Command<D>(BN_CLICKED, principle[geotol::kPrinciple0M], &D::OnPrinciple0M),
         Command<D>(BN_CLICKED, principle[geotol::kPrincipleL], &D::OnPrincipleL),
-        Command<D>(BN_CLICKED, SpecialSymbolMenu::kButtonId, &D::OnSpecialSymbol),
+        Command<D>(BN_CLICKED, IDC_SPECIAL_SYMBOL, &D::OnSpecialSymbol),
     };
     static const AFX_MSGMAP map{CDialog::GetThisMessageMap(), entries, std::size(entries)};
     return &map;

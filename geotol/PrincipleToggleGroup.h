@@ -26,11 +26,13 @@
 #include <string>
 
 #include "geotol/gt_principle.h"
+#include "res/tolerance_shared_res.h"
 
 class PrincipleToggleGroup {
 public:
     // Control ids of the buttons E, M, P, 0M and L in every template that has the group.
-    static constexpr int kButtonIds[geotol::kPrincipleCount] = {1005, 1006, 1007, 1114, 1115};
+    static constexpr int kButtonIds[geotol::kPrincipleCount] = {IDC_PRINCIPLE_E, IDC_PRINCIPLE_M, IDC_PRINCIPLE_P,
+                                                                   IDC_PRINCIPLE_0M, IDC_PRINCIPLE_L};
 
     PrincipleToggleGroup();
     PrincipleToggleGroup(const PrincipleToggleGroup&) = delete;

@@ -27,8 +27,6 @@
 
 class SpecialSymbolMenu : public CMessageHook {
 public:
-    // Control id of the button that opens the menu, in every template that has it.
-    static constexpr int kButtonId = 227;
     // The geometric tolerance dialogs insert only the first fourteen strings of the list.
     static constexpr int kToleranceInsertable = 14;
 
