@@ -119,6 +119,17 @@ private:
     HGDIOBJ m_old;
 };
 
+// Copies `size` of a bitmap, unscaled, to (x, y) of a DC with a raster operation (SRCCOPY;
+// SRCAND lets a white background vanish over what is already drawn). Nothing for a null bitmap.
+inline void DrawBitmap(HDC hdc, HBITMAP bitmap, int x, int y, SIZE size, DWORD rop = SRCCOPY) {
+    if (!hdc || !bitmap) return;
+    MemoryDC mem(hdc);
+    Select select(mem.get(), bitmap);
+    // A monochrome source maps its 0 bits to the DC's text colour and 1 bits to its background
+    // colour: black on white in a DC that nobody recoloured.
+    BitBlt(hdc, x, y, size.cx, size.cy, mem.get(), 0, 0, rop);
+}
+
 // Saves and restores the DC's text colour and background mode.
 class TextState {
 public:

@@ -21,8 +21,5 @@ HBITMAP LoadCharacteristicSymbol(int number) {
 void PaintCharacteristicSymbol(HWND control, HBITMAP symbol) {
     if (!control || !symbol) return;
     gdi::ClientDC dc(control);
-    gdi::MemoryDC mem(dc.get());
-    gdi::Select select(mem.get(), symbol);
-    // A fresh DC maps a monochrome source's 0 bits to black text colour and 1 bits to white.
-    BitBlt(dc.get(), kSymbolOffset, kSymbolOffset, kSymbolSize, kSymbolSize, mem.get(), 0, 0, SRCCOPY);
+    gdi::DrawBitmap(dc.get(), symbol, kSymbolOffset, kSymbolOffset, {kSymbolSize, kSymbolSize});
 }
