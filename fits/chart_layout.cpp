@@ -28,6 +28,7 @@ LegendLayout SpreadLegend(const Rect& box, double s, double u, int count, int mi
 // The cell under a client point of a grid whose cells start one column width from the left and
 // `top` from the top. The offsets are truncated before the division, as the host's charts do.
 Cell HitGrid(int x, int y, double w, double top, double rowHeight, int columns, int rows) {
+    if (!(w > 0.0) || !(rowHeight > 0.0)) return {};  // not painted yet, or no room at all
     const int dx = T(x - w);
     const int dy = T(y - top);
     if (dx < 0 || dy < 0) return {};
