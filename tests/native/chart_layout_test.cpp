@@ -79,13 +79,14 @@ TEST(ZoneChartLayout, LegendEntriesNeedRoom) {
         EXPECT_EQ(legend.swatch[j], swatches[j]) << j << ": " << Str(legend.swatch[j]);
         EXPECT_EQ(legend.label[j], (Rect{swatches[j].right, 61, 617, 84})) << j << ": " << Str(legend.label[j]);
     }
-    // R = 8 from 500 mm: the shaft page's box (7 px) is lower than R, the hole page's (8 px)
-    // reaches 0.8 R.
-    const fits::LegendLayout shaft = ZoneChartLayout(false, true, 14, 7, 500, 72).Legend(72);
-    const fits::LegendLayout hole = ZoneChartLayout(true, true, 9, 7, 500, 72).Legend(72);
+    // R = 8: a box of 7 px is lower than R (the shaft page's threshold) but reaches 0.8 R (the
+    // hole page's).
+    const fits::LegendLayout shaft = ZoneChartLayout(false, false, 22, 13, 500, 120).Legend(72);
+    const fits::LegendLayout hole = ZoneChartLayout(true, false, 22, 13, 500, 120).Legend(72);
     EXPECT_TRUE(shaft.drawn && !shaft.entries);
     EXPECT_TRUE(hole.drawn && hole.entries);
-    EXPECT_EQ(hole.swatch[2], (Rect{478, 36, 484, 42})) << Str(hole.swatch[2]);
+    const fits::LegendLayout holeLarge = ZoneChartLayout(true, true, 9, 7, 500, 72).Legend(72);
+    EXPECT_EQ(holeLarge.swatch[2], (Rect{478, 36, 484, 42})) << Str(holeLarge.swatch[2]);
     // Below R = 2.0 nothing of the legend is drawn; at 2.0 the box is.
     EXPECT_FALSE(ZoneChartLayout(false, false, 22, 13, 230, 29).Legend(72).drawn);  // R 1.93
     EXPECT_TRUE(ZoneChartLayout(false, false, 22, 13, 230, 30).Legend(72).drawn);   // R 2.0
@@ -113,6 +114,9 @@ TEST(ZoneChartLayout, HitTestFindsEveryCellAndMissesTheHeaders) {
             EXPECT_EQ(chart.HitTest(width - 1, height - 1), (Cell{rows - 1, cols - 1})) << width << "x" << height;
         }
         EXPECT_EQ(chart.HitTest(static_cast<int>(chart.W()) - 1, height / 2), miss);  // row labels
+        // Beyond the last column or row (a captured mouse can report such points).
+        EXPECT_EQ(chart.HitTest(width + static_cast<int>(chart.W()) + 1, height / 2), miss);
+        EXPECT_EQ(chart.HitTest(width / 2, height + static_cast<int>(chart.R()) + 1), miss);
         EXPECT_EQ(chart.HitTest(width / 2, static_cast<int>(2 * chart.R()) - 1), miss);  // letters
     }
 }
@@ -197,6 +201,8 @@ TEST(FitChartLayout, HitTestFindsEveryCellAndMissesTheHeaders) {
         }
         EXPECT_EQ(chart.HitTest(static_cast<int>(chart.W()) - 1, height - 1), Cell{});
         EXPECT_EQ(chart.HitTest(width - 1, static_cast<int>(2 * chart.H()) - 1), Cell{});
+        EXPECT_EQ(chart.HitTest(width + static_cast<int>(chart.W()) + 1, height - 1), Cell{});
+        EXPECT_EQ(chart.HitTest(width - 1, height + static_cast<int>(2 * chart.H()) + 1), Cell{});
     }
 }
 
