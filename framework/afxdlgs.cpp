@@ -36,6 +36,7 @@ CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {
     m_psp.dwSize = sizeof m_psp;
     m_psp.dwFlags = PSP_DEFAULT;
     m_psp.pszTemplate = MAKEINTRESOURCEW(templateId);
+    m_psp.pfnDlgProc = PageDialogProc;
     m_psp.lParam = reinterpret_cast<LPARAM>(this);
 }
 
@@ -45,13 +46,6 @@ void CPropertyPage::SetTitle(const char* gbkTitle) {
     m_title = WideFromGbk(gbkTitle);
     m_psp.pszTitle = m_title.c_str();
     m_psp.dwFlags |= PSP_USETITLE;
-}
-
-INT_PTR CPropertyPage::OnUnhandledMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // comctl32 destroys the page windows with the sheet; the object lives on (the sheet's owner
-    // asks it for the pick afterwards) and must not hold on to the dead handle.
-    if (message == WM_NCDESTROY) m_hWnd = nullptr;
-    return CDialog::OnUnhandledMessage(message, wParam, lParam);
 }
 
 // ---------------------------------------------------------------------------------------------

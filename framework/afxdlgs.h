@@ -2,8 +2,10 @@
 // that can be created by their name.
 //
 // A page is a CDialog whose window comctl32 creates from a PROPSHEETPAGEW: the page object
-// rides in the page's lParam, and the dialog procedure attaches it at WM_INITDIALOG (comctl32
-// hands the procedure a copy of the PROPSHEETPAGEW, whose lParam is still the object). The sheet
+// rides in the page's lParam, and the page dialog procedure attaches it at WM_INITDIALOG
+// (comctl32 hands the procedure a copy of the PROPSHEETPAGEW, whose lParam is still the
+// object). comctl32 destroys the page windows with the sheet; the objects live on, so the
+// sheet's owner can ask them for the pick afterwards. The sheet
 // runs modally inside PropertySheetW, which disables the owner, runs its own message loop with
 // the sheet's dialog navigation, and re-enables the owner before the sheet goes away, so the
 // activation returns to the owner.
@@ -73,9 +75,6 @@ public:
     void OnCancel() override {}
 
     virtual const CRuntimeClass* GetRuntimeClass() const { return nullptr; }
-
-protected:
-    INT_PTR OnUnhandledMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::wstring m_title;
