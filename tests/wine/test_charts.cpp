@@ -279,9 +279,9 @@ void ShaftPickAt25() {
     ok(pick.result == 1 && pick.zone == "g6", "DoModal %d, zone \"%s\"", pick.result, pick.zone.c_str());
 }
 
-void LargeSizesAndCancel() {
-    Scenario s("tolerance sheet at 800");
-    const ZonePick pick = RunToleranceSheet(800, [](HWND sheet) {
+void LargeSizesAndCancel(double size) {
+    Scenario s("tolerance sheet from 500 on");
+    const ZonePick pick = RunToleranceSheet(size, [](HWND sheet) {
         if (!sheet) return ok(false, "sheet did not appear");
         const ZonePage hole(CurrentPage(sheet), fits::ChartPage::Hole, 800);
         ok(hole.Painted("H7", kCommon), "H7 common from 500: %06x", hole.Colour("H7"));
@@ -293,7 +293,8 @@ void LargeSizesAndCancel() {
            shaft.Colour("d6"));
         Press(sheet, IDCANCEL);
     });
-    ok(pick.result == 2 && pick.zone.empty(), "cancelled: DoModal %d, zone \"%s\"", pick.result, pick.zone.c_str());
+    ok(pick.result == 2 && pick.zone.empty(), "cancelled at %g: DoModal %d, zone \"%s\"", size, pick.result,
+       pick.zone.c_str());
 }
 
 // Sizes the charts do not cover open an empty grid: nothing to pick, and OK picks nothing.
@@ -459,7 +460,8 @@ int main() {
     RepaintsLeaveNoObjects();
     HolePickAt25();
     ShaftPickAt25();
-    LargeSizesAndCancel();
+    LargeSizesAndCancel(800);
+    LargeSizesAndCancel(500);
     SizesWithoutZones();
     FitPicks();
     return Summary("test_charts");
