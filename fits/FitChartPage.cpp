@@ -82,8 +82,8 @@ void CFitChartPage::Paint(HDC dc, const RECT& client) {
                 if (fitClass < fits::kGeneralFit) continue;
                 const fits::Fit fit = fits::FitOfCell(m_style.system, k, i);
                 const fits::Rect cell = chart.CellRect(k, i);
-                chart::PaintCell(dc, cell, fitClass == fits::kPreferredFit ? chart::kPreferredColour : chart::kGeneralColour,
-                                 nullptr);
+                const bool preferred = fitClass == fits::kPreferredFit;
+                chart::PaintCell(dc, cell, preferred ? chart::kPreferredColour : chart::kGeneralColour, nullptr);
                 chart::Text(dc, fit.hole.c_str(), chart.UpperZone(cell), DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
                 chart::Text(dc, fit.shaft.c_str(), chart.LowerZone(cell), DT_CENTER | DT_TOP | DT_SINGLELINE);
                 const fits::Point from = chart.BarStart(cell), to = chart.BarEnd(cell);

@@ -1,4 +1,5 @@
-// The fit chart of the shaft-basis system (基轴制), holes of every letter against the shafts h5 to h12, a page of the fit sheet.
+// The fit chart of the shaft-basis system (基轴制), a page of the fit sheet: holes of every
+// letter against the shafts h5 to h12.
 #pragma once
 
 #include "fits/FitChartPage.h"

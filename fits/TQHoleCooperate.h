@@ -1,4 +1,5 @@
-// The fit chart of the hole-basis system (基孔制), shafts of every letter against the holes H6 to H12, a page of the fit sheet.
+// The fit chart of the hole-basis system (基孔制), a page of the fit sheet: shafts of every
+// letter against the holes H6 to H12.
 #pragma once
 
 #include "fits/FitChartPage.h"

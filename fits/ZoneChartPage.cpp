@@ -88,7 +88,10 @@ void CZoneChartPage::Paint(HDC dc, const RECT& client) {
     const chart::LegendEntry entries[] = {{chart::kPreferredColour, fits::text::kPreferred},
                                           {chart::kCommonColour, fits::text::kCommon},
                                           {chart::kGeneralColour, fits::text::kGeneral}};
-    if (m_r >= 2.0) chart::PaintLegend(dc, chart.Legend(chart::TextWidth(dc, fits::text::kLegendMeasure)), entries, m_res);
+    if (m_r >= 2.0) {
+        const int measure = chart::TextWidth(dc, fits::text::kLegendMeasure);
+        chart::PaintLegend(dc, chart.Legend(measure), entries, m_res);
+    }
     DrawInfoBox(dc, m_hovered.row, m_hovered.column);
 }
 

@@ -46,7 +46,9 @@ std::string ZoneInfoText(bool holePage, int zoneClass, const std::string& zone, 
 
 std::string FitInfoText(int fitClass, const Fit& fit) {
     if (fit.hole.empty() || fit.shaft.empty()) return std::string();
-    const char* label = fitClass == kPreferredFit ? kPreferredSpaced : fitClass == kGeneralFit ? kGeneralSpaced : nullptr;
+    const char* label = nullptr;
+    if (fitClass == kPreferredFit) label = kPreferredSpaced;
+    if (fitClass == kGeneralFit) label = kGeneralSpaced;
     if (!label) return std::string();
     return label + (kHoleZoneLine + fit.hole) + kShaftZoneLine + fit.shaft;
 }

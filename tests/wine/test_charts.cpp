@@ -111,7 +111,9 @@ struct ZonePage {
     fits::ZoneChartLayout layout;
 
     ZonePage(HWND h, fits::ChartPage p, double basicSize)
-        : hwnd(h), page(p), size(std::fabs(basicSize) < 500 ? fits::ChartSize::Below500 : fits::ChartSize::From500To3150),
+        : hwnd(h),
+          page(p),
+          size(std::fabs(basicSize) < 500 ? fits::ChartSize::Below500 : fits::ChartSize::From500To3150),
           layout(Make(h, p, size)) {}
     static fits::ZoneChartLayout Make(HWND h, fits::ChartPage p, fits::ChartSize s) {
         RECT rc{};
