@@ -372,6 +372,35 @@ void FitPicks() {
     }
 }
 
+// The sheets as the dimension dialog runs them, from its active window: the window is disabled
+// while a sheet runs and active again afterwards; Enter (OK without a pick) and Escape both pick
+// nothing; a window destroyed under a running sheet ends it with nothing picked.
+void KeysAndActivation() {
+    Scenario s("keys and activation");
+    for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
+        HostWindows windows;
+        bool disabledInside = false;
+        const ZonePick pick = RunToleranceSheet(25, [&](HWND sheet) {
+            if (!sheet) return;
+            disabledInside = !IsWindowEnabled(windows.host);
+            WaitFor([&] { return FocusOf(sheet) != nullptr; }, 2000);
+            PostKey(sheet, key);
+            ok(Closes(sheet), "key %u closes the sheet", key);
+        });
+        ok(pick.result == 2 && pick.zone.empty(), "key %u: DoModal %d, zone \"%s\"", key, pick.result,
+           pick.zone.c_str());
+        ok(disabledInside, "the calling window is disabled while the sheet runs");
+        ok(GetActiveWindow() == windows.host && IsWindowEnabled(windows.host),
+           "key %u: the calling window is active and enabled again", key);
+    }
+    HostWindows windows;
+    SetTimer(windows.host, 1, 300, [](HWND hwnd, UINT, UINT_PTR, DWORD) { DestroyWindow(hwnd); });
+    bool ended = false;
+    const FitPick pick = RunCooperateSheet([&](HWND sheet) { ended = sheet && WaitFor([&] { return !IsWindow(sheet); }); });
+    ok(ended && pick.result == 2 && pick.got == -1, "owner destroyed: ended %d, DoModal %d, GetFit %d", ended,
+       pick.result, pick.got);
+}
+
 // Pages come from their class names and give back their fonts, bitmap and brush.
 template <class Page>
 struct Probe : Page {
@@ -466,5 +495,6 @@ int main() {
     LargeSizesAndCancel(500);
     SizesWithoutZones();
     FitPicks();
+    KeysAndActivation();
     return Summary("test_charts");
 }
