@@ -41,9 +41,15 @@ tq_display() {
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     TQ_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.05; done
-    return 0
+    # A server of another file system view (a chroot, a container) can hold the number's
+    # abstract socket while our /tmp shows it free: then Xvfb exits, and the next number is tried.
+    for _ in $(seq 1 200); do
+      if [ -e "/tmp/.X11-unix/X$n" ]; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$TQ_XVFB_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill "$TQ_XVFB_PID" 2>/dev/null; wait "$TQ_XVFB_PID" 2>/dev/null
+    unset TQ_XVFB_PID
   done
   echo "no free display number" >&2
   return 1
