@@ -10,7 +10,7 @@
 // Every entry point: switch to the module's own state for the call (restored on every way
 // out), build the dialog on the stack, run it modally, copy back only on OK.
 
-extern "C" bool WINAPI TQDim_ZHGCDlg(std::int32_t* counts) {
+extern "C" TQDIM_RESULT WINAPI TQDim_ZHGCDlg(std::int32_t* counts) {
     if (!counts) return false;
     AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
     CZHGCDlg dlg;
@@ -35,10 +35,10 @@ bool RunCombined(CombinedToleranceRecord* record, const CStringArray* symbols) {
 
 }  // namespace
 
-extern "C" bool WINAPI TQDim_XWZH_WZDlg(CombinedToleranceRecord* record, const CStringArray* symbols) {
+extern "C" TQDIM_RESULT WINAPI TQDim_XWZH_WZDlg(CombinedToleranceRecord* record, const CStringArray* symbols) {
     return RunCombined<CXWZH_WZDlg>(record, symbols);
 }
 
-extern "C" bool WINAPI TQDim_XWZH_XZDlg(CombinedToleranceRecord* record, const CStringArray* symbols) {
+extern "C" TQDIM_RESULT WINAPI TQDim_XWZH_XZDlg(CombinedToleranceRecord* record, const CStringArray* symbols) {
     return RunCombined<CXWZH_XZDlg>(record, symbols);
 }

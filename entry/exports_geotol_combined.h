@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "entry/export_result.h"
+
 class CStringArray;
 struct CombinedToleranceRecord;
 
@@ -17,12 +19,12 @@ extern "C" {
 // is read before the dialog opens and written only when the user closes with OK (see
 // CombinedToleranceRecord for which fields). Return 1 for OK, else 0; a null record shows
 // nothing and returns 0.
-bool WINAPI TQDim_XWZH_WZDlg(CombinedToleranceRecord* record, const CStringArray* symbols);
-bool WINAPI TQDim_XWZH_XZDlg(CombinedToleranceRecord* record, const CStringArray* symbols);
+TQDIM_RESULT WINAPI TQDim_XWZH_WZDlg(CombinedToleranceRecord* record, const CStringArray* symbols);
+TQDIM_RESULT WINAPI TQDim_XWZH_XZDlg(CombinedToleranceRecord* record, const CStringArray* symbols);
 
 // Ordinal 9: how many entries of each characteristic a combination holds. `counts` points to
 // the host's fourteen 32-bit counts in catalogue order; they are not read, and written (all
 // fourteen) only when the user closes with OK. Returns 1 for OK, else 0; a null array shows
 // nothing and returns 0.
-bool WINAPI TQDim_ZHGCDlg(std::int32_t* counts);
+TQDIM_RESULT WINAPI TQDim_ZHGCDlg(std::int32_t* counts);
 }

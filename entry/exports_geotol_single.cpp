@@ -24,7 +24,7 @@ bool RunListDialog(CCharacteristicListDlg& dlg, char* text, int* typeFlag, int* 
 
 }  // namespace
 
-extern "C" bool WINAPI TQDim_XZGCDlg(char* text, int* typeFlag, int* position, const CStringArray* symbols,
+extern "C" TQDIM_RESULT WINAPI TQDim_XZGCDlg(char* text, int* typeFlag, int* position, const CStringArray* symbols,
                                      int* horizontal) {
     if (!text || !typeFlag || !position || !horizontal) return false;
     AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
@@ -32,7 +32,7 @@ extern "C" bool WINAPI TQDim_XZGCDlg(char* text, int* typeFlag, int* position, c
     return RunListDialog(dlg, text, typeFlag, position, symbols, horizontal);
 }
 
-extern "C" bool WINAPI TQDim_WZGCDlg(char* text, char (*datums)[40], int* typeFlag, int* position,
+extern "C" TQDIM_RESULT WINAPI TQDim_WZGCDlg(char* text, char (*datums)[40], int* typeFlag, int* position,
                                      const CStringArray* symbols, int* horizontal) {
     if (!text || !datums || !typeFlag || !position || !horizontal) return false;
     AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());

@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include "entry/export_result.h"
+
 class CStringArray;
 
 extern "C" {
@@ -23,7 +25,7 @@ extern "C" {
 //               profile, surface profile); other values open on 0; written on OK
 //   horizontal  nonzero checks "水平放置"; written on OK as 1 or 0
 // Returns 1 when the user closed with OK, else 0.
-bool WINAPI TQDim_XZGCDlg(char* text, int* typeFlag, int* position, const CStringArray* symbols,
+TQDIM_RESULT WINAPI TQDim_XZGCDlg(char* text, int* typeFlag, int* position, const CStringArray* symbols,
                           int* horizontal);
 
 // Ordinal 4: position tolerance "位置公差".
@@ -34,6 +36,6 @@ bool WINAPI TQDim_XZGCDlg(char* text, int* typeFlag, int* position, const CStrin
 //               coaxiality, symmetry, position, circular run-out, total run-out); other values
 //               open on 0; written on OK
 //   horizontal  as for TQDim_XZGCDlg
-bool WINAPI TQDim_WZGCDlg(char* text, char (*datums)[40], int* typeFlag, int* position,
+TQDIM_RESULT WINAPI TQDim_WZGCDlg(char* text, char (*datums)[40], int* typeFlag, int* position,
                           const CStringArray* symbols, int* horizontal);
 }

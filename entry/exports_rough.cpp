@@ -1,4 +1,4 @@
-#include "entry/exports.h"
+#include "entry/exports_rough.h"
 
 #include "framework/afxwin.h"
 #include "roughness/RoughDlg.h"
@@ -6,7 +6,7 @@
 // Every entry point: switch to the module's own state for the call (restored on every way
 // out), build the dialog on the stack, run it modally, copy back only on OK.
 
-extern "C" bool WINAPI TQDim_RoughDlg(RoughRecord* record) {
+extern "C" TQDIM_RESULT WINAPI TQDim_RoughDlg(RoughRecord* record) {
     if (!record) return false;
     AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
     CRoughDlg dlg;

@@ -5,7 +5,7 @@
 
 Checks: the PE is i386 and imports only system libraries (static runtime); every export has its undecorated name, its ordinal and nothing else is
 exported; each exported function returns with `ret $ARGBYTES` (stdcall: the callee removes its
-arguments); the version block says 1,0,0,1 in Chinese Simplified; the dialog templates and
+arguments) and with exactly 0 or 1 in the whole of EAX; the version block says 1,0,0,1 in Chinese Simplified; the dialog templates and
 bitmaps are present. Prints "N passed, N failed".
 """
 import argparse
@@ -105,12 +105,12 @@ class PE:
         return out
 
 
-def ret_sizes(objdump, dll, rva, image_base):
-    """Operand sizes of the `ret` instructions of the function at rva (up to the next label)."""
+def function_code(objdump, dll, rva, image_base):
+    """[(address, mnemonic, operands)] of the function at rva, up to the next label."""
     start = image_base + rva
     text = subprocess.run([objdump, "-d", "--no-show-raw-insn", "--start-address=0x%x" % start,
                            "--stop-address=0x%x" % (start + 0x4000), dll], capture_output=True, text=True).stdout
-    sizes = set()
+    code = []
     labels = 0
     for line in text.splitlines():
         if re.match(r"^[0-9a-f]+ <.*>:$", line):
@@ -118,10 +118,136 @@ def ret_sizes(objdump, dll, rva, image_base):
             if labels > 1:
                 break
             continue
-        m = re.search(r"\bret[lw]?\s*(\$0x[0-9a-f]+)?\s*$", line)
+        m = re.match(r"^\s*([0-9a-f]+):\s+(\S+)\s*(.*?)\s*$", line)
         if m:
-            sizes.add(int(m.group(1)[1:], 16) if m.group(1) else 0)
-    return sizes
+            ops = re.sub(r"\s+<.*>$", "", m.group(3))
+            code.append((int(m.group(1), 16), m.group(2), ops))
+    return code
+
+
+REG8 = {"al": "eax", "bl": "ebx", "cl": "ecx", "dl": "edx"}
+CALLER_SAVED = {"eax", "ecx", "edx"}
+
+
+def operands(text):
+    """AT&T operands, split at the commas outside parentheses; the destination is the last."""
+    parts, depth, cur = [], 0, ""
+    for ch in text:
+        if ch == "," and depth == 0:
+            parts.append(cur)
+            cur = ""
+            continue
+        depth += ch == "("
+        depth -= ch == ")"
+        cur += ch
+    if cur:
+        parts.append(cur)
+    return [p.strip() for p in parts]
+
+
+def result_register_faults(code):
+    """Why EAX might not hold exactly 0 or 1 at some `ret` of the function, found by walking
+    back from each `ret` along every path (fall-through and jumps inside the function) to what
+    set the register. A path ends well at a full-width set of 0 or 1 (xor r,r; mov $0/$1;
+    movzbl of a byte; and $1), or where a compare of the register with 0 or 1 was just found
+    equal (the compiler reuses a DoModal result it compared with IDOK). `setcc` of the low byte
+    needs a zeroing of the whole register before it; a copy from another register or from an
+    %ebp-based spill slot follows that location."""
+    index = {addr: i for i, (addr, _, _) in enumerate(code)}
+    targets = {}
+    preds = {i: [] for i in range(len(code))}
+    for i, (addr, mn, ops) in enumerate(code):
+        ends_flow = mn.startswith("ret") or mn.startswith("jmp") or mn == "ud2"
+        if i + 1 < len(code) and not ends_flow:
+            preds[i + 1].append(i)
+        if mn.startswith("j") and re.match(r"^[0-9a-f]+$", ops) and int(ops, 16) in index:
+            targets[i] = index[int(ops, 16)]
+            preds[targets[i]].append(i)
+
+    # Padding after a `ret` or `jmp` (lea 0x0(%esi),%esi, ...) is never executed.
+    succs = {i: [] for i in preds}
+    for k, ps in preds.items():
+        for p in ps:
+            succs[p].append(k)
+    reachable, todo = set(), [0]
+    while todo:
+        i = todo.pop()
+        if i not in reachable:
+            reachable.add(i)
+            todo.extend(succs[i])
+    preds = {k: [p for p in ps if p in reachable] for k, ps in preds.items()}
+
+    def equal_on_edge(p, k):
+        """The register a `cmp $0/$1` or `test r,r` before the branch p showed equal to 0 or 1
+        on the way to k."""
+        mn = code[p][1]
+        if p == 0 or mn not in ("je", "jne"):
+            return None
+        taken = targets.get(p) == k
+        if (mn == "je") != taken:
+            return None
+        cmn, cops = code[p - 1][1], operands(code[p - 1][2])
+        if cmn == "cmp" and cops[0] in ("$0x0", "$0x1") or cmn == "test" and cops[0] == cops[1]:
+            return cops[-1].lstrip("%")
+        return None
+
+    regs = ("eax", "ebx", "ecx", "edx", "esi", "edi")
+    faults = []
+    for i, (addr, mn, _) in enumerate(code):
+        if not mn.startswith("ret"):
+            continue
+        seen = set()
+        todo = [(p, i, "eax", "full", frozenset()) for p in preds[i]]
+        while todo:
+            j, k, loc, need, known = todo.pop()
+            eq = equal_on_edge(j, k)
+            if eq is not None:
+                known = known | {eq}
+            if loc in known and need == "full":
+                continue
+            if (j, loc, need, known) in seen:
+                continue
+            seen.add((j, loc, need, known))
+            jaddr, jmn, jops = code[j]
+            ops = operands(jops)
+            dest = ops[-1].lstrip("%") if ops else ""
+            where = "ret at %x: %s %s at %x" % (addr, jmn, jops, jaddr)
+            verdict = None  # None: leaves loc alone; "ok"; "fault"; or (loc, need) to follow
+            if jmn.startswith("call"):
+                known = known - CALLER_SAVED
+                verdict = "fault" if loc in CALLER_SAVED else None
+            elif jmn in ("cltd", "cdq", "cwtl", "mul", "div", "idiv") and loc in ("eax", "edx"):
+                verdict = "fault"
+            elif dest == loc and not re.match(r"^(cmp|test|push|bt)", jmn):
+                src = ops[0].lstrip("%") if ops[0].startswith("%") else ops[0]
+                if jmn in ("xor", "sub") and ops[0] == ops[1]:
+                    verdict = "ok"
+                elif jmn in ("mov", "movl") and ops[0] in ("$0x0", "$0x1"):
+                    verdict = "ok"
+                elif jmn == "movzbl" or (jmn == "and" and ops[0] == "$0x1" and need == "full"):
+                    verdict = "ok"
+                elif jmn == "mov" and need == "full" and (src in regs or src.endswith("(%ebp)")):
+                    verdict = (src, "full")
+                else:
+                    verdict = "fault"
+            elif REG8.get(dest) == loc:
+                # Only the low byte is set: the rest of the register must already be zero.
+                verdict = (loc, "upper") if jmn.startswith("set") or jmn == "mov" else "fault"
+            if dest in known and verdict is None and not re.match(r"^(cmp|test|push|bt|j)", jmn):
+                known = known - {dest}
+            if verdict == "ok":
+                continue
+            if verdict == "fault":
+                faults.append(where)
+                continue
+            if verdict is not None:
+                loc, need = verdict
+                if loc in known and need == "full":
+                    continue
+            if j == 0:
+                faults.append("ret at %x: %s reaches the entry unset" % (addr, loc))
+            todo.extend((p, j, loc, need, known) for p in preds[j])
+    return faults
 
 
 def main():
@@ -148,8 +274,12 @@ def main():
             continue
         got_ord, rva = exports[name]
         ok(got_ord == ordinal, "%s at ordinal %d, expected %d" % (name, got_ord, ordinal))
-        sizes = ret_sizes(a.objdump, a.dll, rva, pe.image_base)
+        code = function_code(a.objdump, a.dll, rva, pe.image_base)
+        sizes = {int(ops[1:], 16) if ops else 0 for _, mn, ops in code if mn.startswith("ret")}
         ok(sizes == {argbytes}, "%s returns with ret %s, expected ret $%d" % (name, sorted(sizes), argbytes))
+        # A host that declared BOOL reads all of EAX: it must hold exactly 0 or 1.
+        faults = result_register_faults(code)
+        ok(not faults, "%s leaves EAX partly set: %s" % (name, "; ".join(faults)))
 
     # Static runtime: only system libraries may be imported, nothing of the compiler's runtime.
     system = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comdlg32.dll", "comctl32.dll"}

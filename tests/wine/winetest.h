@@ -164,7 +164,7 @@ inline HWND WaitForMenu(DWORD timeoutMs = 5000) {
 // ---- driving a dialog
 
 // Runs `call` (which opens a modal dialog and returns when it ends) on this thread while
-// `script` drives the dialog from a second thread. The script receives the dialog window (or
+// `script` drives the dialog from a second thread; a null caption takes the thread's first dialog. The script receives the dialog window (or
 // null when it did not appear) and must close it. A script that returns with the dialog still
 // open gets it cancelled.
 template <class Call>
@@ -181,7 +181,7 @@ auto RunDialog(const char* caption, const std::function<void(HWND)>& script, Cal
             HWND dlg = WaitForDialog(c->mainThread, c->caption);
             (*c->script)(dlg);
             if (dlg && IsWindow(dlg) && IsWindowVisible(dlg)) {
-                std::printf("script left dialog \"%s\" open; cancelling\n", c->caption);
+                std::printf("script left dialog \"%s\" open; cancelling\n", c->caption ? c->caption : "");
                 PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
             }
             return 0;

@@ -1,0 +1,2 @@
+# Every export called as a host that reads the whole result register.
+tq_add_wine_test(test_exports ${CMAKE_CURRENT_LIST_DIR}/test_exports.cpp)
