@@ -25,6 +25,14 @@ struct Registrar {
 
 std::vector<Case> AllCases();
 
+}  // namespace demo
+
+// An export typed by its public declaration (entry/exports_*.h), as a host declares it; null
+// when the module lacks it.
+#define DEMO_EXPORT(module, fn) reinterpret_cast<decltype(&fn)>(reinterpret_cast<void*>(GetProcAddress(module, #fn)))
+
+namespace demo {
+
 // GBK record text to UTF-8 for the log (read no further than the field).
 std::string FromGbk(const char* field, size_t width);
 std::string ToGbk(const char* utf8);

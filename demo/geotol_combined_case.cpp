@@ -9,6 +9,7 @@
 #include <string>
 
 #include "demo/demo_cases.h"
+#include "entry/exports_geotol_combined.h"
 #include "framework/afxstr.h"
 #include "geotol/CombinedToleranceRecord.h"
 
@@ -60,7 +61,8 @@ demo::Case CombinedCase(int order, const char* name, const char* title, const ch
     c.title = title;
     c.describe = [rec, datums] { return Describe(*rec, datums); };
     c.open = [rec, exportName](HMODULE module) {
-        using Fn = bool(WINAPI*)(CombinedToleranceRecord*, const CStringArray*);
+        // Both combined exports share one declaration's parameters.
+        using Fn = decltype(&TQDim_XWZH_WZDlg);
         auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, exportName)));
         if (!fn) return std::string(exportName) + " not exported";
         return std::string(fn(rec.get(), Symbols()) ? "OK (true)" : "Cancel (false)");
@@ -113,8 +115,7 @@ demo::Registrar combination([] {
         return line;
     };
     c.open = [counts](HMODULE module) {
-        using Fn = bool(WINAPI*)(int32_t*);
-        auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, "TQDim_ZHGCDlg")));
+        auto fn = DEMO_EXPORT(module, TQDim_ZHGCDlg);
         if (!fn) return std::string("TQDim_ZHGCDlg not exported");
         return std::string(fn(counts->data()) ? "OK (true)" : "Cancel (false)");
     };

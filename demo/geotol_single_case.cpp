@@ -7,6 +7,7 @@
 #include <string>
 
 #include "demo/demo_cases.h"
+#include "entry/exports_geotol_single.h"
 #include "framework/afxstr.h"
 
 namespace {
@@ -79,7 +80,7 @@ demo::Registrar form([] {
     v->horizontal = 1;
     demo::Case c = FrameCase(40, "geotol_form", "形状公差...", false, v, "TQDim_XZGCDlg",
                              [](FARPROC fn, FrameValues& v) {
-        using Fn = bool(WINAPI*)(char*, int*, int*, const CStringArray*, int*);
+        using Fn = decltype(&TQDim_XZGCDlg);
         return reinterpret_cast<Fn>(reinterpret_cast<void*>(fn))(v.text, &v.typeFlag, &v.position, SampleSymbols(),
                                                                  &v.horizontal);
     });
@@ -100,7 +101,7 @@ demo::Registrar position([] {
     Put(v->datums[1], sizeof v->datums[1], "B");
     demo::Case c = FrameCase(50, "geotol_position", "位置公差...", true, v, "TQDim_WZGCDlg",
                              [](FARPROC fn, FrameValues& v) {
-        using Fn = bool(WINAPI*)(char*, char (*)[40], int*, int*, const CStringArray*, int*);
+        using Fn = decltype(&TQDim_WZGCDlg);
         return reinterpret_cast<Fn>(reinterpret_cast<void*>(fn))(v.text, v.datums, &v.typeFlag, &v.position,
                                                                  SampleSymbols(), &v.horizontal);
     });

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "demo/demo_cases.h"
+#include "entry/exports_rough.h"
 #include "roughness/RoughRecord.h"
 
 namespace {
@@ -43,8 +44,7 @@ demo::Registrar rough([] {
         return std::string(line);
     };
     c.open = [rec](HMODULE module) {
-        using Fn = bool(WINAPI*)(RoughRecord*);
-        auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, "TQDim_RoughDlg")));
+        auto fn = DEMO_EXPORT(module, TQDim_RoughDlg);
         if (!fn) return std::string("TQDim_RoughDlg not exported");
         return std::string(fn(rec.get()) ? "OK (true)" : "Cancel (false)");
     };

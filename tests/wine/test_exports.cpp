@@ -13,11 +13,13 @@ namespace {
 HMODULE g_module;
 
 // The public declaration's parameters with a register-wide result.
+template <class Fn>
+struct WideOf;
 template <class R, class... A>
-auto Wide(R(WINAPI*)(A...), const char* name) {
-    return Export<INT_PTR(WINAPI*)(A...)>(g_module, name);
-}
-#define WIDE(fn) Wide(&fn, #fn)
+struct WideOf<R(WINAPI*)(A...)> {
+    using type = INT_PTR(WINAPI*)(A...);
+};
+#define WIDE(fn) Export<WideOf<decltype(&fn)>::type>(g_module, #fn)
 
 struct Case {
     const char* name;

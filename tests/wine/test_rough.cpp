@@ -4,14 +4,14 @@
 #include <cmath>
 #include <cstring>
 
+#include "entry/exports_rough.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
 
 namespace {
 
-using RoughDlgFn = bool(WINAPI*)(void*);
-RoughDlgFn g_rough;
+decltype(&TQDim_RoughDlg) g_rough;
 
 const char* kCaption = "表面粗糙度";
 
@@ -48,7 +48,7 @@ struct Host {
 };
 
 bool Open(Host& host, const std::function<void(HWND)>& script) {
-    return RunDialog(kCaption, script, [&] { return g_rough(host.rec); });
+    return RunDialog(kCaption, script, [&] { return g_rough(reinterpret_cast<RoughRecord*>(host.rec)); });
 }
 
 // What the preview shows, read from the dialog's pixels: the bar across the V, the circle in
@@ -343,7 +343,7 @@ void TwiceFresh() {
 
 int main() {
     HMODULE module = LoadModule();
-    g_rough = module ? Export<RoughDlgFn>(module, "TQDim_RoughDlg") : nullptr;
+    g_rough = module ? TQ_EXPORT(module, TQDim_RoughDlg) : nullptr;
     ok(g_rough != nullptr, "TQDim_RoughDlg exported");
     if (g_rough) {
         NewSymbol();

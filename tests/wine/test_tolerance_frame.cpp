@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "entry/exports_geotol_single.h"
 #include "framework/afxstr.h"
 #include "tests/wine/geotol_symbol.h"
 #include "tests/wine/winetest.h"
@@ -16,10 +17,8 @@ using namespace winetest;
 
 namespace {
 
-using XzgcFn = bool(WINAPI*)(char*, int*, int*, const CStringArray*, int*);
-using WzgcFn = bool(WINAPI*)(char*, char (*)[40], int*, int*, const CStringArray*, int*);
-XzgcFn g_xzgc;
-WzgcFn g_wzgc;
+decltype(&TQDim_XZGCDlg) g_xzgc;
+decltype(&TQDim_WZGCDlg) g_wzgc;
 HMODULE g_module;
 
 enum : int { TEXT_OFF = 16, TYPE_OFF = 96, POS_OFF = 108, HORIZ_OFF = 120, DATUM_OFF = 140, HOST_SIZE = 356 };
@@ -273,8 +272,8 @@ void PositionAndDatums() {
 
 int main() {
     g_module = LoadModule();
-    g_xzgc = g_module ? Export<XzgcFn>(g_module, "TQDim_XZGCDlg") : nullptr;
-    g_wzgc = g_module ? Export<WzgcFn>(g_module, "TQDim_WZGCDlg") : nullptr;
+    g_xzgc = g_module ? TQ_EXPORT(g_module, TQDim_XZGCDlg) : nullptr;
+    g_wzgc = g_module ? TQ_EXPORT(g_module, TQDim_WZGCDlg) : nullptr;
     ok(g_xzgc && g_wzgc, "TQDim_XZGCDlg and TQDim_WZGCDlg exported");
     if (g_xzgc && g_wzgc) {
         FormComposing();
