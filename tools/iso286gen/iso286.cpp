@@ -230,8 +230,8 @@ double HoleUpperDeviation(char letter, int grade, int upTo) {
     case 'M':
         if (over500) return -Lookup(kM, upTo);
         // The standard's one exception to the delta rule: M6 over 250 up to 315 mm
-        // has ES = -9 (the rule would give -11).
-        if (grade == 6 && upTo == 315) return -9.0;
+        // has ES = -9 (the rule would give -11), in both finer ranges 250-280 and 280-315.
+        if (grade == 6 && upTo > 250 && upTo <= 315) return -9.0;
         if (grade <= 8) return -Lookup(kM, upTo) + Delta(grade, upTo);
         return -Lookup(kM, upTo);
     case 'N':
