@@ -48,7 +48,8 @@ tq_display() {
       kill -0 "$TQ_XVFB_PID" 2>/dev/null || break
       sleep 0.05
     done
-    kill "$TQ_XVFB_PID" 2>/dev/null; wait "$TQ_XVFB_PID" 2>/dev/null
+    kill "$TQ_XVFB_PID" 2>/dev/null || true
+    wait "$TQ_XVFB_PID" 2>/dev/null || true
     unset TQ_XVFB_PID
   done
   echo "no free display number" >&2
