@@ -113,12 +113,14 @@ BOOL CRoughDlg::OnInitDialog() {
         SetDlgItemTextW(m_hWnd, IDC_ROUGH_C, WideFromGbk(Field(rec.c).c_str()).c_str());
         SetDlgItemTextW(m_hWnd, IDC_ROUGH_E_EDIT, WideFromGbk(Field(rec.e).c_str()).c_str());
         m_cmbE.SetWindowText(Field(rec.e).c_str());
-        // A stored lay symbol shows in the hint line and stays on the lay button, so OK keeps
-        // it unless the user picks another.
+        // A stored d shows in the hint line and on the lay button, and OK leaves the field
+        // as it is unless the user picks a lay symbol: hosts store texts there that are not
+        // in the lay menu, and those must survive an edit of the other texts.
         const std::string d = Field(rec.d);
         Hint(d.c_str());
         m_nLay = static_cast<signed char>(rough::LayIndexOf(d));
-        m_btnLay.SetWindowText(rough::LayText(m_nLay));
+        m_btnLay.SetWindowText(d.c_str());
+        m_bKeepStoredLay = true;
     }
 
     m_strSavedA2 = m_cmbA2.GetWindowText();
@@ -175,6 +177,7 @@ BOOL CRoughDlg::PreTranslateMessage(MSG* msg) {
         const UINT id = LOWORD(msg->wParam);
         if (id >= kLayCommandFirst && id <= kLayCommandLast) {
             m_nLay = static_cast<signed char>(id - kLayCommandFirst);
+            m_bKeepStoredLay = false;
             m_btnLay.SetWindowText(m_nLay == 0 ? "" : m_strLay[m_nLay].c_str());
         }
     }
@@ -237,7 +240,7 @@ void CRoughDlg::OnOK() {
     StoreText(rec.a2, m_cmbA2);
     StoreText(rec.b, GetDlgItem(IDC_ROUGH_B));
     StoreText(rec.c, GetDlgItem(IDC_ROUGH_C));
-    gbk::ToField(rec.d, rough::kTextBytes + 1, rough::LayText(m_nLay));
+    if (!m_bKeepStoredLay) gbk::ToField(rec.d, rough::kTextBytes + 1, rough::LayText(m_nLay));
     m_hLayMenu.reset();
     StoreText(rec.e, m_cmbE);
     for (auto& bitmap : m_hShapeBmp) bitmap.reset();

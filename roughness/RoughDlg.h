@@ -58,6 +58,7 @@ private:
     CString m_strSavedA2;
     CComboBox m_cmbA1;
     signed char m_nLay = 0;
+    bool m_bKeepStoredLay = false;  // the record's d is kept on OK until a lay symbol is picked
     RECT m_rcBottom{};
     RECT m_rcKnee{};
     CString m_strLay[rough::kLayCount];

@@ -236,16 +236,37 @@ void ExistingSymbol() {
 }
 
 void ReopenKeepsLay() {
-    Scenario s("re-opening keeps a stored lay symbol; cancel keeps immediate writes only");
+    Scenario s("re-opening keeps a stored d until a lay symbol is picked; cancel keeps immediate writes only");
+    for (const char* stored : {"Ｍ", "顺纹理方向ABCDEFGH"}) {  // a lay symbol; a host text not in the menu
+        Host host;
+        host.SetText(D, stored);
+        host.rec[D + 31] = 'z';  // after the NUL: an untouched field keeps it
+        host.SetText(A1, "6.3");
+        host.Shape() = 1;
+        std::string button;
+        const bool result = Open(host, [&](HWND dlg) {
+            if (!dlg) return;
+            button = ItemText(dlg, 105);
+            SetItemText(dlg, 106, "3.2");
+            Click(dlg, IDOK);
+        });
+        ok(result && host.Text(D) == stored && host.rec[D + 31] == 'z', "OK keeps d \"%s\" byte for byte: \"%s\"",
+           stored, host.Text(D).c_str());
+        ok(button == stored, "the button shows the stored d: \"%s\"", button.c_str());
+        // The last item of the lay menu replaces it.
+        Open(host, [&](HWND dlg) {
+            if (!dlg) return;
+            PostMessageW(dlg, WM_COMMAND, 207, 0);
+            WaitFor([&] { return ItemText(dlg, 105) == "Ｐ"; }, 3000);
+            Click(dlg, IDOK);
+        });
+        ok(host.Text(D) == "Ｐ", "a pick of the last lay symbol stores \"%s\"", host.Text(D).c_str());
+    }
+
     Host host;
     host.SetText(D, "Ｍ");
     host.SetText(A1, "6.3");
     host.Shape() = 1;
-    bool ok1 = Open(host, [&](HWND dlg) {
-        if (!dlg) return;
-        Click(dlg, IDOK);
-    });
-    ok(ok1 && host.Text(D) == "Ｍ", "OK keeps d \"%s\"", host.Text(D).c_str());
 
     Host before = host;
     const bool result = Open(host, [&](HWND dlg) {
