@@ -67,7 +67,7 @@ void ReturnRegister() {
         for (int button : {IDCANCEL, IDOK}) {
             std::memset(high, 0, 0x1000);
             const INT_PTR got = RunDialog(nullptr, [&](HWND dlg) {
-                if (dlg) PostMessageW(dlg, WM_COMMAND, button, 0);
+                if (dlg) Click(dlg, button);
             }, [&] { return c.call(high, false); });
             ok(got == (button == IDOK), "%s after %s returned %p", c.name, button == IDOK ? "OK" : "Cancel",
                reinterpret_cast<void*>(got));

@@ -352,6 +352,42 @@ private:
     std::vector<uint32_t> m_px;
 };
 
+// ---- live objects
+
+// What the process holds: GDI objects, windows, menus and busy blocks of the process heap.
+// GetGuiResources is a stub under Wine, so handles are probed: Wine accepts a GDI or USER
+// handle given by its table index alone (the upper word 0 matches any generation), which lets
+// a test try every index. A fresh process fills Wine's cache of released device contexts
+// at first, so compare counts between two later points of a long run, not with the start.
+struct LiveObjects {
+    int gdi = 0;
+    int windows = 0;
+    int menus = 0;
+    long heapBlocks = 0;
+
+    bool operator==(const LiveObjects& o) const {
+        return gdi == o.gdi && windows == o.windows && menus == o.menus && heapBlocks == o.heapBlocks;
+    }
+};
+
+inline LiveObjects CountLiveObjects() {
+    LiveObjects live;
+    for (UINT_PTR i = 1; i < 0x10000; ++i)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++live.gdi;
+    for (UINT_PTR i = 0x20; i < 0x10000; i += 2) {  // USER handles are even from 0x20 on
+        if (IsWindow(reinterpret_cast<HWND>(i))) ++live.windows;
+        if (IsMenu(reinterpret_cast<HMENU>(i))) ++live.menus;
+    }
+    HANDLE heap = GetProcessHeap();
+    if (HeapLock(heap)) {
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heap, &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++live.heapBlocks;
+        HeapUnlock(heap);
+    }
+    return live;
+}
+
 // ---- the module
 
 inline HMODULE LoadModule() {
