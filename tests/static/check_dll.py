@@ -1,18 +1,20 @@
 #!/usr/bin/env python3
 """Static checks of the shipping 32-bit module, which cannot run on this machine.
 
-  check_dll.py TQDim.dll OBJDUMP --export NAME:ARGBYTES:ORDINAL ... --dialog ID ... --bitmap NAME ...
+  check_dll.py TQDim.dll OBJDUMP --symbols TQDim.dll.debug --export NAME:ARGBYTES:ORDINAL ... --dialog ID ... --bitmap NAME ...
 
-Checks: the PE is i386 and imports only system libraries (static runtime); every export has its undecorated name, its ordinal and nothing else is
+Checks: the PE is i386, stripped, with a debug link to its symbol file, and imports only system libraries (static runtime); every export has its undecorated name, its ordinal and nothing else is
 exported; each exported function returns with `ret $ARGBYTES` (stdcall: the callee removes its
 arguments) and with exactly 0 or 1 in the whole of EAX; the version block says 1,0,0,1 in Chinese Simplified; the dialog templates and
 bitmaps are present. Prints "N passed, N failed".
 """
 import argparse
+import os
 import re
 import struct
 import subprocess
 import sys
+import zlib
 
 passed = 0
 failed = 0
@@ -105,21 +107,20 @@ class PE:
         return out
 
 
-def function_code(objdump, dll, rva, image_base):
-    """[(address, mnemonic, operands)] of the function at rva, up to the next label."""
-    start = image_base + rva
+def function_starts(nm, symbols):
+    """Sorted addresses of the code symbols in the module's separate symbol file."""
+    out = subprocess.run([nm, symbols], capture_output=True, text=True).stdout
+    return sorted({int(m.group(1), 16) for m in re.finditer(r"^([0-9a-f]+) [Tt] ", out, re.M)})
+
+
+def function_code(objdump, dll, start, stop):
+    """[(address, mnemonic, operands)] of the code from start up to stop (the next symbol)."""
     text = subprocess.run([objdump, "-d", "--no-show-raw-insn", "--start-address=0x%x" % start,
-                           "--stop-address=0x%x" % (start + 0x4000), dll], capture_output=True, text=True).stdout
+                           "--stop-address=0x%x" % stop, dll], capture_output=True, text=True).stdout
     code = []
-    labels = 0
     for line in text.splitlines():
-        if re.match(r"^[0-9a-f]+ <.*>:$", line):
-            labels += 1
-            if labels > 1:
-                break
-            continue
         m = re.match(r"^\s*([0-9a-f]+):\s+(\S+)\s*(.*?)\s*$", line)
-        if m:
+        if m and not m.group(2).startswith("."):
             ops = re.sub(r"\s+<.*>$", "", m.group(3))
             code.append((int(m.group(1), 16), m.group(2), ops))
     return code
@@ -160,7 +161,7 @@ def result_register_faults(code):
         ends_flow = mn.startswith("ret") or mn.startswith("jmp") or mn == "ud2"
         if i + 1 < len(code) and not ends_flow:
             preds[i + 1].append(i)
-        if mn.startswith("j") and re.match(r"^[0-9a-f]+$", ops) and int(ops, 16) in index:
+        if mn.startswith("j") and re.match(r"^(0x)?[0-9a-f]+$", ops) and int(ops, 16) in index:
             targets[i] = index[int(ops, 16)]
             preds[targets[i]].append(i)
 
@@ -254,6 +255,7 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("dll")
     ap.add_argument("objdump")
+    ap.add_argument("--symbols", required=True, help="the module's separate symbol file")
     ap.add_argument("--export", action="append", default=[])
     ap.add_argument("--dialog", action="append", type=int, default=[])
     ap.add_argument("--bitmap", action="append", default=[])
@@ -262,6 +264,17 @@ def main():
     data = open(a.dll, "rb").read()
     pe = PE(data)
     ok(pe.machine == 0x14C, "machine is i386 (0x%x)" % pe.machine)
+
+    # Shipped stripped: no symbol table, and a debug link naming the symbol file with its CRC.
+    coff_symbols = struct.unpack_from("<I", data, struct.unpack_from("<I", data, 0x3C)[0] + 16)[0]
+    ok(coff_symbols == 0, "module stripped (%d symbols)" % coff_symbols)
+    debug = open(a.symbols, "rb").read()
+    name = os.path.basename(a.symbols).encode() + b"\0"
+    link = data.find(name)
+    crc_at = link + (len(name) + 3) // 4 * 4
+    ok(link >= 0 and struct.unpack_from("<I", data, crc_at)[0] == zlib.crc32(debug),
+       "debug link to %s with its CRC" % a.symbols)
+    starts = function_starts(re.sub(r"objdump$", "nm", a.objdump), a.symbols)
 
     exports = pe.exports()
     wanted = {}
@@ -274,7 +287,8 @@ def main():
             continue
         got_ord, rva = exports[name]
         ok(got_ord == ordinal, "%s at ordinal %d, expected %d" % (name, got_ord, ordinal))
-        code = function_code(a.objdump, a.dll, rva, pe.image_base)
+        start = pe.image_base + rva
+        code = function_code(a.objdump, a.dll, start, next((x for x in starts if x > start), start + 0x1000))
         sizes = {int(ops[1:], 16) if ops else 0 for _, mn, ops in code if mn.startswith("ret")}
         ok(sizes == {argbytes}, "%s returns with ret %s, expected ret $%d" % (name, sorted(sizes), argbytes))
         # A host that declared BOOL reads all of EAX: it must hold exactly 0 or 1.
