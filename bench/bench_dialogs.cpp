@@ -1,0 +1,171 @@
+// Opening and closing speed of every dialog of the module, next to the system's font dialog
+// opened in the same process: the median time from the call to the end of the dialog's first
+// paint, and from OK to the call's return, over 50 opens each, and in brackets its ratio to
+// the font dialog's.
+//
+// The first completed paint is seen through a WH_GETMESSAGE hook on the calling thread: the
+// first message retrieved after the dialog's first WM_PAINT means that paint was dispatched.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "entry/exports_geotol_combined.h"
+#include "entry/exports_geotol_single.h"
+#include "entry/exports_rough.h"
+
+namespace {
+
+LARGE_INTEGER g_freq;
+double Now() {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(g_freq.QuadPart);
+}
+
+struct Run {
+    HANDLE painted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool sawPaint = false;
+    double start = 0, paintDone = 0, okPosted = 0;
+    HWND dialog = nullptr;
+};
+Run* g_run;
+
+bool IsDialog(HWND hwnd) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    return wcscmp(cls, L"#32770") == 0;
+}
+
+LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && wParam == PM_REMOVE && g_run && !g_run->paintDone) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        if (g_run->sawPaint) {
+            g_run->paintDone = Now();
+            SetEvent(g_run->painted);
+        } else if (msg->message == WM_PAINT && msg->hwnd && IsDialog(msg->hwnd)) {
+            g_run->sawPaint = true;
+            g_run->dialog = msg->hwnd;
+            // Make sure another message follows the paint even on an idle queue.
+            PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+DWORD WINAPI PressOk(LPVOID) {
+    if (WaitForSingleObject(g_run->painted, 10000) != WAIT_OBJECT_0) return 1;
+    g_run->okPosted = Now();
+    PostMessageW(g_run->dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return 0;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+struct Dialog {
+    const char* name;
+    std::function<void()> open;
+    std::vector<double> toPaint{}, toReturn{};
+};
+
+// One opening: the call until the first paint is through, then OK until the call returns.
+void MeasureOnce(Dialog& d) {
+    Run run;
+    g_run = &run;
+    HANDLE script = CreateThread(nullptr, 0, PressOk, nullptr, 0, nullptr);
+    run.start = Now();
+    d.open();
+    const double end = Now();
+    WaitForSingleObject(script, 10000);
+    CloseHandle(script);
+    CloseHandle(run.painted);
+    g_run = nullptr;
+    if (run.paintDone && run.okPosted) {
+        d.toPaint.push_back(run.paintDone - run.start);
+        d.toReturn.push_back(end - run.okPosted);
+    }
+}
+
+template <class Fn>
+Fn Export(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+#define EXPORT(fn) Export<decltype(&fn)>(module, #fn)
+
+}  // namespace
+
+int main() {
+    QueryPerformanceFrequency(&g_freq);
+    HMODULE module = LoadLibraryW(L"TQDim.dll");
+    auto rough = EXPORT(TQDim_RoughDlg);
+    auto form = EXPORT(TQDim_XZGCDlg);
+    auto position = EXPORT(TQDim_WZGCDlg);
+    auto combinedPosition = EXPORT(TQDim_XWZH_WZDlg);
+    auto combinedForm = EXPORT(TQDim_XWZH_XZDlg);
+    auto combination = EXPORT(TQDim_ZHGCDlg);
+    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination) {
+        std::printf("TQDim.dll or one of its exports not available\n");
+        return 1;
+    }
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
+
+    // The host's data for every call: texts, records and 32-bit values, zeroed before each.
+    static unsigned char host[0x1000];
+    auto* ints = reinterpret_cast<int*>(host + 0x800);
+    Dialog dialogs[] = {
+        {"ChooseFontW (baseline)", [&] {
+             LOGFONTW lf{};
+             lf.lfHeight = -15;
+             wcscpy(lf.lfFaceName, L"SimSun");
+             CHOOSEFONTW cf{};
+             cf.lStructSize = sizeof cf;
+             cf.lpLogFont = &lf;
+             cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+             ChooseFontW(&cf);
+         }},
+        {"TQDim_RoughDlg", [&] {
+             host[198] = 5;  // a new symbol
+             const float size = 3.5f;
+             std::memcpy(host + 212, &size, 4);
+             std::memcpy(host + 216, &size, 4);
+             rough(reinterpret_cast<RoughRecord*>(host));
+         }},
+        {"TQDim_XZGCDlg", [&] { form(reinterpret_cast<char*>(host), ints, ints + 1, nullptr, ints + 2); }},
+        {"TQDim_WZGCDlg", [&] {
+             position(reinterpret_cast<char*>(host), reinterpret_cast<char(*)[40]>(host + 0x100), ints, ints + 1,
+                      nullptr, ints + 2);
+         }},
+        {"TQDim_XWZH_WZDlg", [&] {
+             host[0] = 11;
+             combinedPosition(reinterpret_cast<CombinedToleranceRecord*>(host), nullptr);
+         }},
+        {"TQDim_XWZH_XZDlg", [&] { combinedForm(reinterpret_cast<CombinedToleranceRecord*>(host), nullptr); }},
+        {"TQDim_ZHGCDlg", [&] { combination(reinterpret_cast<std::int32_t*>(host)); }},
+    };
+    // Round robin, so that a change of the machine's load during the run weighs on every
+    // dialog alike and the ratios stay comparable.
+    constexpr int kOpens = 50;
+    for (int i = 0; i < kOpens; ++i) {
+        for (Dialog& d : dialogs) {
+            std::memset(host, 0, sizeof host);
+            MeasureOnce(d);
+        }
+    }
+    const double fontOpen = Median(dialogs[0].toPaint), fontClose = Median(dialogs[0].toReturn);
+    for (const Dialog& d : dialogs) {
+        const double open = Median(d.toPaint), close = Median(d.toReturn);
+        std::printf("%-22s opens measured %2zu/%d   call -> first paint %7.2f ms (%.2fx)   OK -> return %7.2f ms "
+                    "(%.2fx)\n",
+                    d.name, d.toPaint.size(), kOpens, open, fontOpen > 0 ? open / fontOpen : 0.0, close,
+                    fontClose > 0 ? close / fontClose : 0.0);
+    }
+    UnhookWindowsHookEx(hook);
+    return 0;
+}
