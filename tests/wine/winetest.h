@@ -39,6 +39,19 @@ inline void Check(bool cond, const char* file, int line, const char* fmt, ...) {
     std::fflush(stdout);
 }
 
+// A fault in the module under test ends the program with a failure line instead of starting
+// Wine's debugger, which would hold the test until its time runs out.
+inline const bool g_faultsEndTheTest = [] {
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* e) -> LONG {
+        std::printf("%s%sTest failed: unhandled exception %08lx at %p\n%d passed, %d failed\n", g_context,
+                    *g_context ? ": " : "", e->ExceptionRecord->ExceptionCode, e->ExceptionRecord->ExceptionAddress, g_passed, g_failed + 1);
+        std::fflush(stdout);
+        TerminateProcess(GetCurrentProcess(), 3);
+        return EXCEPTION_EXECUTE_HANDLER;
+    });
+    return true;
+}();
+
 // The closing line the CI reads: "N passed, N failed".
 inline int Summary(const char* name) {
     std::printf("%s: %d passed, %d failed\n", name, g_passed, g_failed);
