@@ -160,6 +160,19 @@ TEST(Bmpgen, ModuleBitmapsHaveTheirSizesAndShapes) {
                 << x << "," << row << "\n" << Picture(y);
     EXPECT_FALSE(y.IsBlack(9, 9) || y.IsBlack(5, 9)) << Picture(y);
 
+    // Run-out: circular is one arrow ending in the tip of its shaft; total is two arrows whose
+    // tails stand on a base line, the picture's lowest row.
+    auto lowestRow = [](const Canvas& c) {
+        const std::string rows = Picture(c);
+        const std::size_t last = rows.rfind('#');
+        const std::size_t start = rows.rfind('\n', last) + 1;
+        return rows.substr(start, rows.find('\n', last) - start);
+    };
+    const Canvas dtd = Bitmap("DTD"), qtd = Bitmap("QTD");
+    EXPECT_TRUE(lowestRow(qtd).find("########") != std::string::npos && lowestRow(dtd).find("###") == std::string::npos &&
+                BlackCount(qtd) > BlackCount(dtd) * 3 / 2)
+        << Picture(dtd) << "\n" << Picture(qtd);
+
     // The knee-circle pair differs only where the dotted circle leaves out
     // pixels of the solid one.
     const Canvas s4 = Bitmap("S4"), s5 = Bitmap("S5");

@@ -217,7 +217,7 @@ void ExistingSymbol() {
         // Texts are cut to 14 bytes on a character boundary.
         SetItemText(dlg, 106, "a加工方法镀涂或其");      // 15 bytes: the last character goes
         SetItemText(dlg, 103, "加工方法镀涂或其它表面");  // 22 bytes: 7 characters stay
-        SetItemText(dlg, 104, "abcdefghijklmnopq");
+        SetItemText(dlg, 104, "a丂丂丂丂丂丂丂");  // lead bytes 0x81 (GBK beyond GB2312), trail 0x40
         SetItemText(dlg, 10145, "2.75mm");
         SetItemText(dlg, 10146, "big");
         Click(dlg, IDOK);
@@ -226,7 +226,8 @@ void ExistingSymbol() {
     ok(host.Text(A1) == "a加工方法镀涂", "a1 cut: \"%s\"", host.Text(A1).c_str());
     ok(host.Text(A2) == "1.6", "a2 \"%s\"", host.Text(A2).c_str());
     ok(host.Text(B) == "加工方法镀涂或", "b cut: \"%s\"", host.Text(B).c_str());
-    ok(host.Text(C) == "abcdefghijklmn", "c cut: \"%s\"", host.Text(C).c_str());
+    ok(Gbk("丂") == "\x81\x40" && host.TextGbk(C) == "a" + Gbk("丂丂丂丂丂丂"), "c cut before the 8th character: \"%s\"",
+       host.Text(C).c_str());
     ok(host.Text(D).empty(), "d emptied by 空: \"%s\"", host.Text(D).c_str());
     ok(host.Text(E) == "其余", "e \"%s\"", host.Text(E).c_str());
     ok(host.Float(TEXTSIZE) == 2.75f && host.Float(SYMSIZE) == 0.0f, "sizes %g %g", host.Float(TEXTSIZE),
