@@ -237,7 +237,7 @@ void ExistingSymbol() {
 }
 
 void ReopenKeepsLay() {
-    Scenario s("re-opening keeps a stored d until a lay symbol is picked; cancel keeps immediate writes only");
+    Scenario s("re-opening keeps a stored d until a lay symbol is picked; the next call starts fresh; Cancel");
     for (const char* stored : {"Ｍ", "顺纹理方向ABCDEFGH"}) {  // a lay symbol; a host text not in the menu
         Host host;
         host.SetText(D, stored);
@@ -264,18 +264,22 @@ void ReopenKeepsLay() {
         ok(host.Text(D) == "Ｐ", "a pick of the last lay symbol stores \"%s\"", host.Text(D).c_str());
     }
 
+    // After a call that picked a lay symbol, a new symbol opens with nothing of it; Cancel.
     Host host;
     host.SetText(D, "Ｍ");
     host.SetText(A1, "6.3");
-    host.Shape() = 1;
-
+    host.Shape() = 5;
     Host before = host;
+    std::string lay = "?", a1 = "?";
     const bool result = Open(host, [&](HWND dlg) {
         if (!dlg) return;
+        lay = ItemText(dlg, 105);
+        a1 = ItemText(dlg, 106);
         Click(dlg, 110);
         SetItemText(dlg, 106, "0.1");
         Click(dlg, IDCANCEL);
     });
+    ok(lay.empty() && a1.empty(), "the next call starts fresh: lay \"%s\" a1 \"%s\"", lay.c_str(), a1.c_str());
     ok(!result, "Cancel returns false");
     ok(host.Shape() == 2, "the shape button already wrote 2: %d", host.Shape());
     before.Shape() = 2;
@@ -283,15 +287,15 @@ void ReopenKeepsLay() {
 }
 
 void ShapeCodes() {
-    Scenario s("preview for every shape code");
+    // The rule for every code is tabled natively; this is the painting of codes the other
+    // scenarios do not open with (1, 11 and 12 are painted there).
+    Scenario s("preview for shape codes");
     struct Case {
         signed char code;
         Seen want;
     } cases[] = {
-        {0, {false, false, false, true}},   {1, {true, false, false, true}},  {2, {false, true, false, true}},
-        {10, {false, false, true, true}},   {11, {true, false, true, true}},  {12, {false, true, true, true}},
-        {7, {false, false, false, true}},   {22, {false, false, true, true}}, {-3, {false, false, false, true}},
-        {127, {false, false, true, true}},
+        {0, {false, false, false, true}},  {2, {false, true, false, true}},    {10, {false, false, true, true}},
+        {22, {false, false, true, true}},  {-3, {false, false, false, true}},
     };
     for (const Case& c : cases) {
         Host host;
@@ -337,30 +341,6 @@ void BadInput() {
     ok(host.GuardsIntact(), "guard bytes untouched");
 }
 
-void TwiceFresh() {
-    Scenario s("two calls in a row");
-    Host host;
-    host.Shape() = 5;
-    Open(host, [&](HWND dlg) {
-        if (!dlg) return;
-        SetItemText(dlg, 106, "25");
-        PostMessageW(dlg, WM_COMMAND, 203, 0);
-        WaitFor([&] { return ItemText(dlg, 105) == "Ｘ"; }, 3000);
-        Click(dlg, IDOK);
-    });
-    ok(host.Text(A1) == "25" && host.Text(D) == "Ｘ", "first call wrote a1 \"%s\" d \"%s\"", host.Text(A1).c_str(),
-       host.Text(D).c_str());
-    Host fresh;
-    fresh.Shape() = 5;
-    std::string lay = "?";
-    Open(fresh, [&](HWND dlg) {
-        if (!dlg) return;
-        lay = ItemText(dlg, 105);
-        Click(dlg, IDOK);
-    });
-    ok(lay.empty() && fresh.Text(A1).empty() && fresh.Text(D).empty(), "second dialog starts fresh");
-}
-
 }  // namespace
 
 int main() {
@@ -373,7 +353,6 @@ int main() {
         ReopenKeepsLay();
         ShapeCodes();
         BadInput();
-        TwiceFresh();
     }
     return Summary("test_rough");
 }
