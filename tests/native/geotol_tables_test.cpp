@@ -1,6 +1,6 @@
-// The compiled tables against the standard's own figures: every row text is
-// rebuilt here from the CSV with printf and decimal-point shifting, so a wrong
-// cell, a wrong width or a wrong order in the module shows up as a named row.
+// The compiled tables against the standard's own figures (every cell of the CSV, its
+// micrometres turned into the millimetre text by moving the decimal point), and the column
+// layout of the list rows on literal examples.
 #include "geotol/gt_tables.h"
 
 #include <gtest/gtest.h>
@@ -49,13 +49,12 @@ std::string GbkToUtf8(const char* gbk) {
     return out;
 }
 
-TEST(GeotolTables, EveryRowEqualsTheStandardDividedByAThousand) {
+TEST(GeotolTables, EveryValueIsTheStandardsInMillimetres) {
     int checked = 0;
-    for (auto [table, name, rangeWidth, firstGradeValueWidth] :
-         {std::tuple{Table::Straightness, "straightness_flatness.csv", 12, 7},
-          {Table::Roundness, "roundness_cylindricity.csv", 12, 6},
-          {Table::Parallelism, "parallelism_perpendicularity_angularity.csv", 12, 6},
-          {Table::Coaxiality, "coaxiality_symmetry_runout.csv", 13, 6}}) {
+    for (auto [table, name] : {std::pair{Table::Straightness, "straightness_flatness.csv"},
+                               {Table::Roundness, "roundness_cylindricity.csv"},
+                               {Table::Parallelism, "parallelism_perpendicularity_angularity.csv"},
+                               {Table::Coaxiality, "coaxiality_symmetry_runout.csv"}}) {
         SCOPED_TRACE(name);
         const auto csv = ReadCsv(name);
         ASSERT_GT(csv.size(), 1u) << "reference table missing";
@@ -66,25 +65,34 @@ TEST(GeotolTables, EveryRowEqualsTheStandardDividedByAThousand) {
             EXPECT_EQ(csv[0][g + 1], std::string("g") + geotol::GradeText(table, g));
             for (int r = 0; r < ranges; ++r) {
                 const std::string& range = csv[r + 1][0];
-                const std::string mmText = MicrometresToMillimetresText(csv[r + 1][g + 1]);
-                EXPECT_EQ(geotol::ValueMm(table, g, r), std::strtod(mmText.c_str(), nullptr))
-                    << range << " grade " << g;
-
-                char expected[64];
-                const int valueWidth = g == 0 ? firstGradeValueWidth : 6;
-                std::snprintf(expected, sizeof expected, "%-*s%-*s", rangeWidth, range.c_str(), valueWidth,
-                              mmText.c_str());
-                // The one row listed without its padding space.
-                const std::string want =
-                    table == Table::Straightness && g == 2 && r == 1 ? ">10~16      0.001" : expected;
-                EXPECT_EQ(geotol::RowText(table, g, r), want) << range << " grade " << g;
-                EXPECT_EQ(geotol::RangeText(table, r), range);
-                EXPECT_STREQ(geotol::ValueText(table, g, r), want.c_str() + 12);
+                const std::string mm = MicrometresToMillimetresText(csv[r + 1][g + 1]);
+                const std::string row = geotol::RowText(table, g, r);
+                std::string value = geotol::ValueText(table, g, r);
+                value.erase(value.find_last_not_of(' ') + 1).erase(0, value.find_first_not_of(' '));
+                EXPECT_TRUE(geotol::ValueMm(table, g, r) == std::strtod(mm.c_str(), nullptr) && value == mm &&
+                            row.rfind(range, 0) == 0 && row.find(mm) != std::string::npos &&
+                            geotol::RangeText(table, r) == range)
+                    << range << " grade " << g << ": row \"" << row << "\", want " << mm;
                 ++checked;
             }
         }
     }
     EXPECT_EQ(checked, 757);
+}
+
+// The list box shows the rows in columns: the range padded to 12 characters (13 in the
+// coaxiality table), the value to 7 in a table's first grade column and to 6 in the others.
+TEST(GeotolTables, RowTextsInColumns) {
+    for (auto [table, g, r, want] : {std::tuple{Table::Straightness, 0, 0, "<=10        0.0002 "},
+                                     {Table::Straightness, 5, 0, "<=10        0.003 "},
+                                     {Table::Straightness, 2, 1, ">10~16      0.001"},  // printed without its pad
+                                     {Table::Roundness, 0, 0, "<=3         0.0001"},
+                                     {Table::Parallelism, 0, 0, "<=10        0.0004"},
+                                     {Table::Coaxiality, 0, 0, "<=1          0.0004"},
+                                     {Table::Coaxiality, 11, 16, ">8000~10000  4     "}}) {
+        EXPECT_STREQ(geotol::RowText(table, g, r), want);
+        EXPECT_STREQ(geotol::ValueText(table, g, r), want + 12);  // what the dialogs append
+    }
 }
 
 // No selection (index -1), a position past the lists, a characteristic without a
