@@ -14,9 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "entry/exports_geotol_combined.h"
-#include "entry/exports_geotol_single.h"
-#include "entry/exports_rough.h"
+#include "tests/wine/export_calls.h"
 
 namespace {
 
@@ -93,62 +91,31 @@ void MeasureOnce(Dialog& d) {
     }
 }
 
-template <class Fn>
-Fn Export(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-#define EXPORT(fn) Export<decltype(&fn)>(module, #fn)
 
 }  // namespace
 
 int main() {
     QueryPerformanceFrequency(&g_freq);
     HMODULE module = LoadLibraryW(L"TQDim.dll");
-    auto rough = EXPORT(TQDim_RoughDlg);
-    auto form = EXPORT(TQDim_XZGCDlg);
-    auto position = EXPORT(TQDim_WZGCDlg);
-    auto combinedPosition = EXPORT(TQDim_XWZH_WZDlg);
-    auto combinedForm = EXPORT(TQDim_XWZH_XZDlg);
-    auto combination = EXPORT(TQDim_ZHGCDlg);
-    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination) {
+    const auto exports = winetest::EveryExport(module, nullptr);
+    if (exports.empty()) {
         std::printf("TQDim.dll or one of its exports not available\n");
         return 1;
     }
     HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
 
-    // The host's data for every call: texts, records and 32-bit values, zeroed before each.
-    static unsigned char host[0x1000];
-    auto* ints = reinterpret_cast<int*>(host + 0x800);
-    Dialog dialogs[] = {
-        {"ChooseFontW (baseline)", [&] {
-             LOGFONTW lf{};
-             lf.lfHeight = -15;
-             wcscpy(lf.lfFaceName, L"SimSun");
-             CHOOSEFONTW cf{};
-             cf.lStructSize = sizeof cf;
-             cf.lpLogFont = &lf;
-             cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-             ChooseFontW(&cf);
-         }},
-        {"TQDim_RoughDlg", [&] {
-             host[198] = 5;  // a new symbol
-             const float size = 3.5f;
-             std::memcpy(host + 212, &size, 4);
-             std::memcpy(host + 216, &size, 4);
-             rough(reinterpret_cast<RoughRecord*>(host));
-         }},
-        {"TQDim_XZGCDlg", [&] { form(reinterpret_cast<char*>(host), ints, ints + 1, nullptr, ints + 2); }},
-        {"TQDim_WZGCDlg", [&] {
-             position(reinterpret_cast<char*>(host), reinterpret_cast<char(*)[40]>(host + 0x100), ints, ints + 1,
-                      nullptr, ints + 2);
-         }},
-        {"TQDim_XWZH_WZDlg", [&] {
-             host[0] = 11;
-             combinedPosition(reinterpret_cast<CombinedToleranceRecord*>(host), nullptr);
-         }},
-        {"TQDim_XWZH_XZDlg", [&] { combinedForm(reinterpret_cast<CombinedToleranceRecord*>(host), nullptr); }},
-        {"TQDim_ZHGCDlg", [&] { combination(reinterpret_cast<std::int32_t*>(host)); }},
-    };
+    static unsigned char host[0x1000];  // the host's data, zeroed before each call
+    std::vector<Dialog> dialogs = {{"ChooseFontW (baseline)", [] {
+        LOGFONTW lf{};
+        lf.lfHeight = -15;
+        wcscpy(lf.lfFaceName, L"SimSun");
+        CHOOSEFONTW cf{};
+        cf.lStructSize = sizeof cf;
+        cf.lpLogFont = &lf;
+        cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+        ChooseFontW(&cf);
+    }}};
+    for (const winetest::ExportCall& e : exports) dialogs.push_back({e.name, [&e] { e.call(host, false); }});
     // Round robin, so that a change of the machine's load during the run weighs on every
     // dialog alike and the ratios stay comparable.
     constexpr int kOpens = 50;

@@ -1,9 +1,9 @@
 // Every export as a host that declared its result BOOL (or a pointer-wide integer) calls it:
 // the whole result register must hold exactly 0 or 1. The host's data lies at the top of the
 // address space, so a result that only sets the low byte shows the pointer's bits above it.
-#include "entry/exports_geotol_combined.h"
-#include "entry/exports_geotol_single.h"
-#include "entry/exports_rough.h"
+#include <cstring>
+
+#include "tests/wine/export_calls.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
@@ -12,69 +12,26 @@ namespace {
 
 HMODULE g_module;
 
-// The public declaration's parameters with a register-wide result.
-template <class Fn>
-struct WideOf;
-template <class R, class... A>
-struct WideOf<R(WINAPI*)(A...)> {
-    using type = INT_PTR(WINAPI*)(A...);
-};
-#define WIDE(fn) Export<WideOf<decltype(&fn)>::type>(g_module, #fn)
-
-struct Case {
-    const char* name;
-    // Calls the export on host data at `high` (zeroed, 4 KB); `null` passes a null record.
-    std::function<INT_PTR(unsigned char* high, bool null)> call;
-};
-
 void ReturnRegister() {
     Scenario s("return register");
     auto* high = static_cast<unsigned char*>(
         VirtualAlloc(nullptr, 0x10000, MEM_RESERVE | MEM_COMMIT | MEM_TOP_DOWN, PAGE_READWRITE));
     ok(reinterpret_cast<UINT_PTR>(high) >> 32 != 0, "host data above 4 GB (%p)", high);
     if (!high) return;
-    auto rough = WIDE(TQDim_RoughDlg);
-    auto form = WIDE(TQDim_XZGCDlg);
-    auto position = WIDE(TQDim_WZGCDlg);
-    auto combinedPosition = WIDE(TQDim_XWZH_WZDlg);
-    auto combinedForm = WIDE(TQDim_XWZH_XZDlg);
-    auto combination = WIDE(TQDim_ZHGCDlg);
-    auto* ints = reinterpret_cast<int*>(high + 0x800);
-    const Case cases[] = {
-        {"TQDim_RoughDlg", [&](unsigned char* h, bool null) {
-             h[198] = 5;  // shape: a new symbol
-             return rough(null ? nullptr : reinterpret_cast<RoughRecord*>(h));
-         }},
-        {"TQDim_XZGCDlg", [&](unsigned char* h, bool null) {
-             return form(null ? nullptr : reinterpret_cast<char*>(h), ints, ints + 1, nullptr, ints + 2);
-         }},
-        {"TQDim_WZGCDlg", [&](unsigned char* h, bool null) {
-             return position(reinterpret_cast<char*>(h), null ? nullptr : reinterpret_cast<char(*)[40]>(h + 0x100),
-                             ints, ints + 1, nullptr, ints + 2);
-         }},
-        {"TQDim_XWZH_WZDlg", [&](unsigned char* h, bool null) {
-             h[0] = 11;  // position
-             return combinedPosition(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), nullptr);
-         }},
-        {"TQDim_XWZH_XZDlg", [&](unsigned char* h, bool null) {
-             return combinedForm(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), nullptr);
-         }},
-        {"TQDim_ZHGCDlg", [&](unsigned char* h, bool null) {
-             return combination(null ? nullptr : reinterpret_cast<std::int32_t*>(h));
-         }},
-    };
-    for (const Case& c : cases) {
+    const auto exports = EveryExport(g_module, nullptr);
+    ok(exports.size() == 6, "every export found");
+    for (const ExportCall& e : exports) {
         for (int button : {IDCANCEL, IDOK}) {
             std::memset(high, 0, 0x1000);
             const INT_PTR got = RunDialog(nullptr, [&](HWND dlg) {
                 if (dlg) Click(dlg, button);
-            }, [&] { return c.call(high, false); });
-            ok(got == (button == IDOK), "%s after %s returned %p", c.name, button == IDOK ? "OK" : "Cancel",
+            }, [&] { return e.call(high, false); });
+            ok(got == (button == IDOK), "%s after %s returned %p", e.name, button == IDOK ? "OK" : "Cancel",
                reinterpret_cast<void*>(got));
         }
         std::memset(high, 0, 0x1000);
-        const INT_PTR got = c.call(high, true);
-        ok(got == 0, "%s with a null record returned %p", c.name, reinterpret_cast<void*>(got));
+        const INT_PTR got = e.call(high, true);
+        ok(got == 0, "%s with a null record returned %p", e.name, reinterpret_cast<void*>(got));
     }
     VirtualFree(high, 0, MEM_RELEASE);
 }

@@ -1,0 +1,74 @@
+// Every export called as a host calls it, on host data the caller provides: one zeroed 4 KB
+// block holds the record or text (at 0), the datums (at 0x100) and the 32-bit values (at
+// 0x800). Each call passes a record that opens a dialog, or with `null` the pointer the export
+// must refuse. The result is read as a pointer-wide integer, as a host that declared BOOL (or
+// wider) reads it. Shared by the Wine tests and the benchmark.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "entry/exports.h"
+#include "res/rough_res.h"
+#include "res/tolerance_shared_res.h"
+
+namespace winetest {
+
+struct ExportCall {
+    const char* name;
+    int menuButton;  // the button that opens the dialog's popup menu; 0 when it has none
+    std::function<INT_PTR(unsigned char* host, bool null)> call;
+};
+
+template <class Fn>
+struct WideResult;
+template <class R, class... A>
+struct WideResult<R(WINAPI*)(A...)> {
+    using type = INT_PTR(WINAPI*)(A...);
+};
+
+inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* symbols) {
+#define TQ_WIDE(fn) \
+    reinterpret_cast<WideResult<decltype(&fn)>::type>(reinterpret_cast<void*>(GetProcAddress(module, #fn)))
+    auto rough = TQ_WIDE(TQDim_RoughDlg);
+    auto form = TQ_WIDE(TQDim_XZGCDlg);
+    auto position = TQ_WIDE(TQDim_WZGCDlg);
+    auto combinedPosition = TQ_WIDE(TQDim_XWZH_WZDlg);
+    auto combinedForm = TQ_WIDE(TQDim_XWZH_XZDlg);
+    auto combination = TQ_WIDE(TQDim_ZHGCDlg);
+#undef TQ_WIDE
+    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination) return {};
+    auto ints = [](unsigned char* h) { return reinterpret_cast<int*>(h + 0x800); };
+    return {
+        {"TQDim_RoughDlg", IDC_ROUGH_LAY, [=](unsigned char* h, bool null) {
+             h[198] = 5;  // shape: a new symbol
+             const float size = 3.5f;  // text and symbol size: list entries
+             std::memcpy(h + 212, &size, 4);
+             std::memcpy(h + 216, &size, 4);
+             return rough(null ? nullptr : reinterpret_cast<RoughRecord*>(h));
+         }},
+        {"TQDim_XZGCDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
+             return form(null ? nullptr : reinterpret_cast<char*>(h), ints(h), ints(h) + 1, symbols, ints(h) + 2);
+         }},
+        {"TQDim_WZGCDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
+             return position(reinterpret_cast<char*>(h), null ? nullptr : reinterpret_cast<char(*)[40]>(h + 0x100),
+                             ints(h), ints(h) + 1, symbols, ints(h) + 2);
+         }},
+        {"TQDim_XWZH_WZDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
+             h[0] = 13;  // total run-out
+             return combinedPosition(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), symbols);
+         }},
+        {"TQDim_XWZH_XZDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
+             h[0] = 2;  // roundness
+             return combinedForm(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), symbols);
+         }},
+        {"TQDim_ZHGCDlg", 0, [=](unsigned char* h, bool null) {
+             return combination(null ? nullptr : reinterpret_cast<std::int32_t*>(h));
+         }},
+    };
+}
+
+}  // namespace winetest
