@@ -6,13 +6,14 @@
 #include <cstring>
 
 #include "tests/wine/geotol_symbol.h"
+#include "entry/exports_geotol_combined.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
 
 namespace {
 
-using ZHGCDlgFn = bool(WINAPI*)(int32_t*);
+using ZHGCDlgFn = decltype(&TQDim_ZHGCDlg);
 ZHGCDlgFn g_zhgc;
 HMODULE g_module;
 
@@ -122,7 +123,7 @@ void CancelAndClose() {
 
 int main() {
     g_module = LoadModule();
-    g_zhgc = g_module ? Export<ZHGCDlgFn>(g_module, "TQDim_ZHGCDlg") : nullptr;
+    g_zhgc = g_module ? TQ_EXPORT(g_module, TQDim_ZHGCDlg) : nullptr;
     ok(g_zhgc != nullptr, "TQDim_ZHGCDlg exported");
     if (g_zhgc) {
         OpeningAndLimits();

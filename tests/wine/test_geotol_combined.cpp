@@ -9,13 +9,14 @@
 
 #include "framework/afxstr.h"
 #include "tests/wine/geotol_symbol.h"
+#include "entry/exports_geotol_combined.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
 
 namespace {
 
-using CombinedFn = bool(WINAPI*)(void*, const CStringArray*);
+using CombinedFn = decltype(&TQDim_XWZH_WZDlg);
 CombinedFn g_position;  // TQDim_XWZH_WZDlg
 CombinedFn g_form;      // TQDim_XWZH_XZDlg
 HMODULE g_module;
@@ -79,7 +80,7 @@ std::string FirstDifference(const Host& got, const Host& want) {
 }
 
 bool Open(CombinedFn fn, Host& host, const CStringArray* symbols, const std::function<void(HWND)>& script) {
-    return RunDialog(nullptr, script, [&] { return fn(host.rec, symbols); });
+    return RunDialog(nullptr, script, [&] { return fn(reinterpret_cast<CombinedToleranceRecord*>(host.rec), symbols); });
 }
 
 int CheckedPrinciples(HWND dlg) {
@@ -244,8 +245,8 @@ void BadInput() {
 
 int main() {
     g_module = LoadModule();
-    g_position = g_module ? Export<CombinedFn>(g_module, "TQDim_XWZH_WZDlg") : nullptr;
-    g_form = g_module ? Export<CombinedFn>(g_module, "TQDim_XWZH_XZDlg") : nullptr;
+    g_position = g_module ? TQ_EXPORT(g_module, TQDim_XWZH_WZDlg) : nullptr;
+    g_form = g_module ? TQ_EXPORT(g_module, TQDim_XWZH_XZDlg) : nullptr;
     ok(g_position && g_form, "TQDim_XWZH_WZDlg and TQDim_XWZH_XZDlg exported");
     if (g_position && g_form) {
         EveryCharacteristic();
