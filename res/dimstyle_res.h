@@ -1,0 +1,54 @@
+// Resource ids of the dimension style sheet and its two pages (template and control ids are
+// fixed by the host). The two pages reuse some control ids for different controls.
+#pragma once
+
+#define IDD_DIMSTYLE_SHEET 15007
+#define IDD_DIMSTYLE_TEXT 15004
+#define IDD_DIMSTYLE_LINE 15005
+
+// Sheet
+#define IDC_SHEET_TABS 10174
+#define IDC_SHEET_APPLY 1220
+
+// Annotation text page
+#define IDC_TEXT_SYM_SIZE 10145
+#define IDC_TEXT_DIM_SIZE 10146
+#define IDC_TEXT_TOL_SIZE 10147
+#define IDC_TEXT_ITEM_TEXT_SIZE 10148
+#define IDC_TEXT_DIM_SPACE 10149
+#define IDC_TEXT_TOL_SPACE 10150
+#define IDC_TEXT_DIM_DECIMALS 124
+#define IDC_TEXT_TOL_DECIMALS 126
+#define IDC_TEXT_DIM_ZEROS 10137
+#define IDC_TEXT_TOL_ZEROS 10136
+#define IDC_TEXT_STATE_SHOWN 1180
+#define IDC_TEXT_STATE_HIDDEN 1181
+#define IDC_TEXT_STATE_NODE 1182
+#define IDC_TEXT_STATE_EXACT 1183
+#define IDC_TEXT_POS_ABOVE 1184
+#define IDC_TEXT_POS_INLINE 1185
+#define IDC_TEXT_POS_BELOW 1186
+#define IDC_TEXT_POS_CUSTOM 1187
+#define IDC_TEXT_ITEM_SYM_SIZE 10066
+#define IDC_TEXT_ITEM_SYM_LENGTH 10065
+#define IDC_TEXT_DEG_MIN_SEC 1044
+#define IDC_TEXT_FULL_WIDTH 1119
+#define IDC_TEXT_FONT 1220
+#define IDC_TEXT_ROUGH_SCALE 1151
+
+// Dimension line and arrow page
+#define IDC_LINE_LEFT 1171
+#define IDC_LINE_RIGHT 1172
+#define IDC_LINE_SLANT 1151
+#define IDC_LINE_BROKEN 1180
+#define IDC_LINE_UNBROKEN 1181
+#define IDC_LINE_ARROW_TYPE 10146
+#define IDC_LINE_SOLID 2000
+#define IDC_LINE_ARROW_LEN 1152
+#define IDC_LINE_ARROW_ANGLE 1153
+#define IDC_LINE_EXT_LEN 1154
+#define IDC_LINE_OUTWARD 1182
+#define IDC_LINE_INWARD 1183
+#define IDC_LINE_AUTO_HIDE 1170
+#define IDC_LINE_EDITED_COLOR 1169
+#define IDC_LINE_COLOR 10145
