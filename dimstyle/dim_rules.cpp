@@ -38,7 +38,7 @@ void ScanInt(const std::string& text, int32_t& field) {
     if (std::sscanf(text.c_str(), "%d", &value) == 1) field = value;
 }
 
-float AtofText(const std::string& text) { return static_cast<float>(std::atof(text.c_str())); }
+double Atof(const std::string& text) { return std::atof(text.c_str()); }
 
 int Hundredths(double value) {
     const double scaled = value * 100.0 + 0.5;

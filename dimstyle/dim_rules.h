@@ -43,7 +43,7 @@ std::string FormatInt(int value);
 void ScanFloat(const std::string& text, float& field);
 void ScanInt(const std::string& text, int32_t& field);
 // atof of a control's text: no number gives 0.
-float AtofText(const std::string& text);
+double Atof(const std::string& text);
 
 // A value in hundredths for the integer settings: value * 100 + 0.5, truncated. Values beyond
 // the int range give INT_MIN (what the processor's conversion gives for them).

@@ -74,17 +74,17 @@ TEST(DimTexts, ScansKeepTheFieldWithoutANumber) {
         EXPECT_EQ(field, c.after) << '"' << c.text << '"';
     }
     // atof of a size combo: no number gives 0.
-    EXPECT_EQ(AtofText("2.75"), 2.75f);
-    EXPECT_EQ(AtofText(""), 0.0f);
-    EXPECT_EQ(AtofText("abc"), 0.0f);
+    EXPECT_EQ(Atof("2.75"), 2.75);
+    EXPECT_EQ(Atof(""), 0.0);
+    EXPECT_EQ(Atof("abc"), 0.0);
 }
 
 TEST(DimNumbers, HundredthsRoundHalfUpAndSurviveAnyValue) {
     struct Case {
         double value;
         int hundredths;
-    } cases[] = {{3.5, 350}, {0.0, 0}, {0.004, 0}, {0.005, 1}, {2.345, 235}, {1.0 / 3, 33},
-                 {-0.2, -19}, {2e7, 2000000000}, {3e7, INT_MIN}, {-3e7, INT_MIN},
+    } cases[] = {{3.5, 350}, {0.0, 0}, {0.004, 0}, {0.005, 1}, {1.0 / 3, 33},
+                 {-0.2, -19}, {0.015, 2}, {0.015f, 1}, {2e7, 2000000000}, {3e7, INT_MIN}, {-3e7, INT_MIN},
                  {std::nan(""), INT_MIN}, {HUGE_VAL, INT_MIN}};
     for (const Case& c : cases) EXPECT_EQ(Hundredths(c.value), c.hundredths) << c.value;
 }
