@@ -25,6 +25,12 @@ struct Registrar {
 
 std::vector<Case> AllCases();
 
+// --auto: a further picture, saved beside the case's own as <name>.bmp, of a window (caption
+// included) or of a screen rectangle (a dialog with an open drop-down list). Does nothing in
+// the interactive host.
+void Screenshot(HWND window, const std::string& name);
+void Screenshot(const RECT& screenRect, const std::string& name);
+
 }  // namespace demo
 
 // An export typed by its public declaration (entry/exports_*.h), as a host declares it; null

@@ -43,12 +43,9 @@ void RunCase(demo::Case& c) {
     Log("result: " + result + "\nafter:\n" + c.describe() + "\n\n");
 }
 
-// Saves the whole dialog window (caption included) as a 24-bit BMP.
-bool SaveWindow(HWND hwnd, const std::string& path) {
-    RECT rc{};
-    GetWindowRect(hwnd, &rc);
+// Saves a rectangle of the screen as a 24-bit BMP.
+bool SaveRect(const RECT& rc, const std::string& path) {
     const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO bi{};
@@ -75,6 +72,16 @@ bool SaveWindow(HWND hwnd, const std::string& path) {
     ReleaseDC(nullptr, screen);
     return saved;
 }
+
+// Saves the whole dialog window (caption included).
+bool SaveWindow(HWND hwnd, const std::string& path) {
+    RECT rc{};
+    GetWindowRect(hwnd, &rc);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return SaveRect(rc, path);
+}
+
+std::string g_shotDir;  // --auto only
 
 struct AutoCtx {
     DWORD mainThread;
@@ -115,6 +122,7 @@ DWORD WINAPI AutoScript(LPVOID p) {
 
 int RunAuto(const std::string& dir) {
     CreateDirectoryA(dir.c_str(), nullptr);
+    g_shotDir = dir;
     std::vector<demo::Case> cases = demo::AllCases();
     for (demo::Case& c : cases) {
         AutoCtx ctx{GetCurrentThreadId(), dir, &c};
@@ -176,6 +184,16 @@ int RunInteractive() {
 }
 
 }  // namespace
+
+void demo::Screenshot(const RECT& screenRect, const std::string& name) {
+    const std::string path = g_shotDir + "\\" + name + ".bmp";
+    if (!g_shotDir.empty() && SaveRect(screenRect, path)) std::printf("screenshot: %s\n", path.c_str());
+}
+
+void demo::Screenshot(HWND window, const std::string& name) {
+    const std::string path = g_shotDir + "\\" + name + ".bmp";
+    if (!g_shotDir.empty() && SaveWindow(window, path)) std::printf("screenshot: %s\n", path.c_str());
+}
 
 int main(int argc, char** argv) {
     g_module = LoadLibraryW(L"TQDim.dll");
