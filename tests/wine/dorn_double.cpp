@@ -1,0 +1,44 @@
+// The recording test double of Dorn.dll (see dorn_double.h).
+#include "tests/wine/dorn_double.h"
+
+using namespace dorn_double;
+
+namespace {
+
+State g_state{};
+
+void Log(const Call& call) {
+    if (g_state.callCount < State::kMaxCalls) g_state.calls[g_state.callCount] = call;
+    ++g_state.callCount;
+}
+
+}  // namespace
+
+extern "C" {
+
+__declspec(dllexport) State* WINAPI DornDouble_State() { return &g_state; }
+
+int WINAPI TQ_GetIntSetting(int index) {
+    const int value = index >= 0 && index < 32 ? g_state.settings[index] : 0;
+    Log({Kind::GetInt, index, value, {}, nullptr});
+    return value;
+}
+
+int WINAPI TQ_SetIntSetting(int index, int value) {
+    Log({Kind::SetInt, index, value, {}, nullptr});
+    if (index >= 0 && index < 32) g_state.settings[index] = value;
+    return 1;
+}
+
+bool WINAPI TQ_TextAttribDlg(TextAttribRecord* record, HWND owner) {
+    Call call{Kind::TextAttribDlg, 0, 0, *record, owner};
+    Log(call);
+    if (!g_state.answer) return false;
+    record->lfFont = g_state.answerFont;
+    record->bForeignFace = g_state.answerFlag;
+    record->fCharSpace = g_state.answerSpacing;
+    if (g_state.answerFontCode >= 0) g_state.settings[10] = g_state.answerFontCode;
+    return true;
+}
+
+}  // extern "C"
