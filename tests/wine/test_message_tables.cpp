@@ -5,6 +5,9 @@
 #include <functional>
 #include <memory>
 
+#include "dimstyle/DimLinePage.h"
+#include "dimstyle/DimTextPage.h"
+#include "dimstyle/SetupDlg.h"
 #include "framework/afxwin.h"
 #include "geotol/WZGCDlg.h"
 #include "geotol/XWZH_WZDlg.h"
@@ -31,6 +34,7 @@ DialogClass Of(const char* name) {
 const DialogClass kDialogs[] = {
     Of<CRoughDlg>("CRoughDlg"),     Of<CXZGCDlg>("CXZGCDlg"),       Of<CWZGCDlg>("CWZGCDlg"),
     Of<CXWZH_WZDlg>("CXWZH_WZDlg"), Of<CXWZH_XZDlg>("CXWZH_XZDlg"), Of<CZHGCDlg>("CZHGCDlg"),
+    Of<CSetupDlg>("CSetupDlg"),     Of<CDimTextPage>("CDimTextPage"), Of<CDimLinePage>("CDimLinePage"),
 };
 
 INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
