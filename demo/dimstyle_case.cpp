@@ -28,23 +28,24 @@ HWND PageWith(HWND sheet, int id) {
     return nullptr;
 }
 
+struct CaptionSearch {
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<CaptionSearch*>(lp);
+    wchar_t text[64] = {};
+    GetWindowTextW(hwnd, text, 64);
+    if (!IsWindowVisible(hwnd) || wcscmp(text, s->caption) != 0) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
 HWND WaitForCaption(DWORD thread, const wchar_t* caption) {
     for (int i = 0; i < 600; ++i) {
-        struct Search {
-            const wchar_t* caption;
-            HWND found;
-        } s{caption, nullptr};
-        EnumThreadWindows(
-            thread,
-            [](HWND hwnd, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                wchar_t text[64] = {};
-                GetWindowTextW(hwnd, text, 64);
-                if (!IsWindowVisible(hwnd) || wcscmp(text, s->caption) != 0) return TRUE;
-                s->found = hwnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&s));
+        CaptionSearch s{caption, nullptr};
+        EnumThreadWindows(thread, MatchCaption, reinterpret_cast<LPARAM>(&s));
         if (s.found) return s.found;
         Sleep(5);
     }
@@ -128,6 +129,10 @@ demo::Registrar dimstyle([] {
         demo::Screenshot(sheet, "dimstyle_text");
         PostMessageW(text, WM_COMMAND, MAKEWPARAM(1220, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(text, 1220)));
         if (HWND attrib = WaitForCaption(thread, L"文字属性")) {
+            // A larger bold face with wider spacing, so the records show the dialog's answer.
+            SetDlgItemTextW(attrib, 102, L"24");
+            CheckDlgButton(attrib, 103, BST_CHECKED);
+            SetDlgItemTextW(attrib, 105, L"0.8");
             Sleep(200);
             demo::Screenshot(attrib, "dimstyle_font");
             PostMessageW(attrib, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

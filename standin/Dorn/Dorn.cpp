@@ -36,6 +36,18 @@ struct Face {
     BYTE charset;
 };
 
+int CALLBACK CollectFace(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM lp) {
+    auto* list = reinterpret_cast<std::vector<Face>*>(lp);
+    if (lf->lfFaceName[0] == L'@') return 1;
+    for (Face& f : *list)
+        if (f.name == lf->lfFaceName) {
+            if (lf->lfCharSet == GB2312_CHARSET) f.charset = GB2312_CHARSET;
+            return 1;
+        }
+    list->push_back({lf->lfFaceName, lf->lfCharSet});
+    return 1;
+}
+
 // The system's font families, Chinese faces first, each group in name order. Vertical
 // variants ("@宋体") are left out.
 std::vector<Face> SystemFaces() {
@@ -43,20 +55,7 @@ std::vector<Face> SystemFaces() {
     HDC dc = GetDC(nullptr);
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExW(
-        dc, &query,
-        [](const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM lp) -> int {
-            auto* list = reinterpret_cast<std::vector<Face>*>(lp);
-            if (lf->lfFaceName[0] == L'@') return 1;
-            for (Face& f : *list)
-                if (f.name == lf->lfFaceName) {
-                    if (lf->lfCharSet == GB2312_CHARSET) f.charset = GB2312_CHARSET;
-                    return 1;
-                }
-            list->push_back({lf->lfFaceName, lf->lfCharSet});
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&faces), 0);
+    EnumFontFamiliesExW(dc, &query, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
     ReleaseDC(nullptr, dc);
     std::stable_sort(faces.begin(), faces.end(), [](const Face& a, const Face& b) {
         const bool ca = a.charset == GB2312_CHARSET, cb = b.charset == GB2312_CHARSET;
