@@ -2,11 +2,13 @@
 """Static checks of the shipping 32-bit module, which cannot run on this machine.
 
   check_dll.py TQDim.dll OBJDUMP --symbols TQDim.dll.debug --export NAME:ARGBYTES:ORDINAL ... --dialog ID ... --bitmap NAME ...
+               [--loads LIBRARY:FUNCTION_OR_ORDINAL,...]
 
 Checks: the PE is i386, stripped, with a debug link to its symbol file, and imports only system libraries (static runtime); every export has its undecorated name, its ordinal and nothing else is
 exported; each exported function returns with `ret $ARGBYTES` (stdcall: the callee removes its
 arguments) and with exactly 0 or 1 in the whole of EAX; the version block says 1,0,0,1 in Chinese Simplified; the dialog templates and
-bitmaps are present. Prints "N passed, N failed".
+bitmaps are present; a library bound at run time is not imported and its names and ordinals
+are in the module. Prints "N passed, N failed".
 """
 import argparse
 import os
@@ -251,6 +253,23 @@ def result_register_faults(code):
     return faults
 
 
+def check_run_time_binding(dll, objdump, data, imported, entry):
+    """A library the module loads on first use: absent from the import table, its file name in
+    the module (UTF-16, for LoadLibraryW), each function's name (ASCII, for GetProcAddress) and
+    each ordinal as an immediate operand in the code."""
+    library, functions = entry.split(":")
+    ok(library.lower() not in imported, "%s is not imported (the module loads without it)" % library)
+    ok(library.encode("utf-16le") in data, "%s named in the module" % library)
+    code = None
+    for f in functions.split(","):
+        if f.isdigit():
+            if code is None:
+                code = subprocess.run([objdump, "-d", "--no-show-raw-insn", dll], capture_output=True, text=True).stdout
+            ok(re.search(r"\$0x%x\b" % int(f), code) is not None, "%s ordinal %s used in the code" % (library, f))
+        else:
+            ok(f.encode() + b"\0" in data, "%s function %s named in the module" % (library, f))
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("dll")
@@ -259,6 +278,8 @@ def main():
     ap.add_argument("--export", action="append", default=[])
     ap.add_argument("--dialog", action="append", type=int, default=[])
     ap.add_argument("--bitmap", action="append", default=[])
+    ap.add_argument("--loads", action="append", default=[],
+                    help="LIBRARY:NAME_OR_ORDINAL,...: bound at run time, never imported")
     a = ap.parse_args()
 
     data = open(a.dll, "rb").read()
@@ -299,6 +320,9 @@ def main():
     system = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comdlg32.dll", "comctl32.dll"}
     imported = [n.lower() for n in pe.imports()]
     ok(set(imported) <= system, "imports only system libraries: %s" % imported)
+
+    for entry in a.loads:
+        check_run_time_binding(a.dll, a.objdump, data, imported, entry)
 
     res = pe.resources()
     RT_BITMAP, RT_DIALOG, RT_VERSION = 2, 5, 16
