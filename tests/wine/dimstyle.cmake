@@ -7,6 +7,8 @@ tq_add_dorn_library(dorn_double ${CMAKE_BINARY_DIR}/dimstyle_test ${CMAKE_CURREN
 tq_add_wine_test(test_dimstyle ${CMAKE_CURRENT_LIST_DIR}/test_dimstyle.cpp)
 set_target_properties(test_dimstyle PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dimstyle_test)
 add_dependencies(test_dimstyle dorn_double)
+# The colour list's item painter is also checked on its own.
+target_link_libraries(test_dimstyle PRIVATE inhouse)
 
 tq_add_wine_test(test_dimstyle_nodorn ${CMAKE_CURRENT_LIST_DIR}/test_dimstyle.cpp)
 set_target_properties(test_dimstyle_nodorn PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dimstyle_nodorn)

@@ -4,9 +4,11 @@
 // compared byte for byte with what the user's actions must give. Dorn.dll is a recording
 // double beside this program; built with TQ_TEST_WITHOUT_DORN the program runs from a
 // directory without any Dorn.dll.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "inhouse/TqColorCmb.h"
 #include "tests/wine/dorn_double.h"
 #include "tests/wine/winetest.h"
 
@@ -175,6 +177,7 @@ void ResultCodesAndRoundTrip() {
     result = Open(host, [&](HWND dlg) {
         if (!dlg) return ok(false, "sheet did not appear");
         ok(ItemText(dlg, APPLY) == "修改当前图纸(&C)", "apply button \"%s\"", ItemText(dlg, APPLY).c_str());
+        ok(Enabled(dlg, APPLY), "修改当前图纸 enabled");
         Click(dlg, APPLY);
     });
     ok(result == 2, "修改当前图纸 returns %d", result);
@@ -363,8 +366,9 @@ void LoadingRules() {
         if (!line) return;
         ClickTab(dlg, 1);
         WaitFor([&] { return IsWindowVisible(line) != FALSE; }, 3000);
+        HWND list = GetDlgItem(line, L_COLOR);
         auto find = [&](uint32_t colour) {
-            Capture cap(GetDlgItem(line, L_COLOR));
+            Capture cap(list);
             for (int y = 0; y < cap.height(); ++y)
                 for (int x = 0; x < cap.width() / 2; ++x)
                     if (cap.At(x, y) == colour) return true;
@@ -380,6 +384,56 @@ void LoadingRules() {
 }
 
 #ifndef TQ_TEST_WITHOUT_DORN
+
+// The colour list's item painter on its own, into a memory bitmap: the swatch in the item's
+// colour, and no GDI object kept. GetGuiResources is a stub under Wine, but Wine hands out GDI
+// handle slots last freed, first reused: sixteen brushes made and freed before the paints
+// come back in the same sixteen slots after them unless a paint kept an object in one.
+void ColourItemPainter() {
+    Scenario s("colour list items painted into a bitmap");
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 120, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    CTqColorCmb list;
+    auto paint = [&](int item, UINT state) {
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_COMBOBOX;
+        dis.itemID = static_cast<UINT>(item);
+        dis.itemState = state;
+        dis.hDC = dc;
+        dis.rcItem = {0, 0, 120, 16};
+        list.DrawItem(&dis);
+        GdiFlush();
+    };
+    auto pixel = [&](int x, int y) { return static_cast<const uint32_t*>(bits)[y * 120 + x] & 0xFFFFFF; };
+    paint(1, 0);
+    ok(pixel(8, 8) == 0xFF0000, "colour 1: red swatch (%06X)", pixel(8, 8));
+    paint(5, ODS_SELECTED | ODS_FOCUS);
+    ok(pixel(8, 8) == 0x0000FF, "colour 5: blue swatch (%06X)", pixel(8, 8));
+    paint(-1, ODS_FOCUS);
+    ok(pixel(8, 8) != 0x0000FF, "no item: no swatch");
+    paint(300, 0);
+    paint(1, ODS_DISABLED);
+    auto slots = [] {
+        HBRUSH probes[16];
+        std::vector<WORD> taken;
+        for (HBRUSH& b : probes) taken.push_back(LOWORD(reinterpret_cast<ULONG_PTR>(b = CreateSolidBrush(RGB(1, 2, 3)))));
+        for (HBRUSH b : probes) DeleteObject(b);
+        std::sort(taken.begin(), taken.end());
+        return taken;
+    };
+    const std::vector<WORD> before = slots();
+    for (int item : {0, 1, 7, 42, 255}) paint(item, ODS_SELECTED);
+    ok(slots() == before, "painting items keeps no GDI object");
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
 
 void FontButton() {
     Scenario s("font button: call order and values, the three answers");
@@ -475,12 +529,7 @@ void CancelThreeWays() {
             if (way == 0) {
                 Click(dlg, IDCANCEL);
             } else if (way == 1) {
-                GUITHREADINFO gui{};
-                gui.cbSize = sizeof gui;
-                GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &gui);
-                HWND target = gui.hwndFocus ? gui.hwndFocus : GetDlgItem(text, T_DIM);
-                PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0);
-                PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0);
+                PostKey(dlg, VK_ESCAPE);
             } else {
                 PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
             }
@@ -492,7 +541,57 @@ void CancelThreeWays() {
     g_dorn->answer = false;
 }
 
-#else
+#endif
+
+// The pages turn from the keyboard: the arrow keys on the focused tabs, Ctrl+Tab and
+// Ctrl+Shift+Tab from a control of a page.
+[[maybe_unused]] void KeyboardTabs() {
+    Scenario s("keyboard: arrows on the tabs, Ctrl+Tab");
+    HostWindows windows;
+    Host host;
+    bool arrows = false, arrowsBack = false, ctrlTab = false, ctrlShiftTab = false;
+    Open(host, [&](HWND dlg) {
+        if (!dlg) return ok(false, "sheet did not appear");
+        HWND text = TextPage(dlg), line = LinePage(dlg);
+        if (!text || !line) return;
+        HWND tabs = GetDlgItem(dlg, TABS);
+        SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tabs), TRUE);
+        WaitFor([&] { return FocusOf(dlg) == tabs; }, 2000);
+        PostKey(dlg, VK_RIGHT);
+        arrows = WaitFor([&] { return IsWindowVisible(line) && !IsWindowVisible(text); }, 3000);
+        PostKey(dlg, VK_LEFT);
+        arrowsBack = WaitFor([&] { return IsWindowVisible(text) && !IsWindowVisible(line); }, 3000);
+
+        SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(text, T_DIMSPACE)), TRUE);
+        WaitFor([&] { return FocusOf(dlg) == GetDlgItem(text, T_DIMSPACE); }, 2000);
+        auto chord = [&](bool shift) {
+            std::vector<INPUT> in;
+            auto key = [&](WORD vk, bool up) {
+                INPUT i{};
+                i.type = INPUT_KEYBOARD;
+                i.ki.wVk = vk;
+                i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+                in.push_back(i);
+            };
+            key(VK_CONTROL, false);
+            if (shift) key(VK_SHIFT, false);
+            key(VK_TAB, false);
+            key(VK_TAB, true);
+            if (shift) key(VK_SHIFT, true);
+            key(VK_CONTROL, true);
+            SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+        };
+        chord(false);
+        ctrlTab = WaitFor([&] { return IsWindowVisible(line) && !IsWindowVisible(text); }, 3000);
+        chord(true);
+        ctrlShiftTab = WaitFor([&] { return IsWindowVisible(text) && !IsWindowVisible(line); }, 3000);
+        Click(dlg, IDCANCEL);
+    });
+    ok(arrows && arrowsBack, "arrow keys on the tabs turn the pages: %d %d", arrows, arrowsBack);
+    ok(ctrlTab && ctrlShiftTab, "Ctrl+Tab and Ctrl+Shift+Tab turn the pages: %d %d", ctrlTab, ctrlShiftTab);
+}
+
+#ifdef TQ_TEST_WITHOUT_DORN
 
 void WithoutDorn() {
     Scenario s("no Dorn.dll: the sheet opens, the font button does nothing");
@@ -596,8 +695,10 @@ int main() {
         EditingBothPages();
         LineRules();
         ColourSwatches();
+        ColourItemPainter();
         FontButton();
         CancelThreeWays();
+        KeyboardTabs();
         BadInput();
 #else
         WithoutDorn();
