@@ -13,3 +13,7 @@ target_link_libraries(test_dimstyle PRIVATE inhouse)
 tq_add_wine_test(test_dimstyle_nodorn ${CMAKE_CURRENT_LIST_DIR}/test_dimstyle.cpp)
 set_target_properties(test_dimstyle_nodorn PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dimstyle_nodorn)
 target_compile_definitions(test_dimstyle_nodorn PRIVATE TQ_TEST_WITHOUT_DORN)
+
+# The Dorn.dll stand-in itself, from bin/ where it ships.
+tq_add_wine_test(test_dorn_standin ${CMAKE_CURRENT_LIST_DIR}/test_dorn_standin.cpp)
+add_dependencies(test_dorn_standin Dorn)
