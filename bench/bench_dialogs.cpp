@@ -47,7 +47,8 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
             SetEvent(g_run->painted);
         } else if (msg->message == WM_PAINT && msg->hwnd && IsDialog(msg->hwnd)) {
             g_run->sawPaint = true;
-            g_run->dialog = msg->hwnd;
+            // A page of a sheet may paint first: OK goes to its top-level dialog.
+            g_run->dialog = GetAncestor(msg->hwnd, GA_ROOT);
             // Make sure another message follows the paint even on an idle queue.
             PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
         }

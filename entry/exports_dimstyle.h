@@ -1,4 +1,6 @@
-// The dimension style export. A host declares it like this.
+// Exported entry point of the dimension style sheet (stdcall, undecorated name, fixed ordinal).
+// A host declares it like this. Unlike the bool exports (export_result.h) its result is a
+// 32-bit int, which sets the whole result register.
 #pragma once
 
 #include <windows.h>

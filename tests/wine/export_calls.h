@@ -39,8 +39,9 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
     auto combinedPosition = TQ_WIDE(TQDim_XWZH_WZDlg);
     auto combinedForm = TQ_WIDE(TQDim_XWZH_XZDlg);
     auto combination = TQ_WIDE(TQDim_ZHGCDlg);
+    auto setup = TQ_WIDE(TQDim_SetupDlg);
 #undef TQ_WIDE
-    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination) return {};
+    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination || !setup) return {};
     auto ints = [](unsigned char* h) { return reinterpret_cast<int*>(h + 0x800); };
     return {
         {"TQDim_RoughDlg", IDC_ROUGH_LAY, [=](unsigned char* h, bool null) {
@@ -67,6 +68,10 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
          }},
         {"TQDim_ZHGCDlg", 0, [=](unsigned char* h, bool null) {
              return combination(null ? nullptr : reinterpret_cast<std::int32_t*>(h));
+         }},
+        // The style record at 0, the item-number record at 0x200; OK gives 1, Cancel 0.
+        {"TQDim_SetupDlg", 0, [=](unsigned char* h, bool null) {
+             return setup(null ? nullptr : reinterpret_cast<DimStyleRecord*>(h), reinterpret_cast<ItemNoRecord*>(h + 0x200));
          }},
     };
 }
