@@ -2,11 +2,11 @@
 """Static checks of the shipping 32-bit module, which cannot run on this machine.
 
   check_dll.py TQDim.dll OBJDUMP --symbols TQDim.dll.debug --export NAME:ARGBYTES:ORDINAL ... --dialog ID ... --bitmap NAME ...
-               [--loads LIBRARY:FUNCTION_OR_ORDINAL,...]
+               [--int-result NAME] [--loads LIBRARY:FUNCTION_OR_ORDINAL,...]
 
 Checks: the PE is i386, stripped, with a debug link to its symbol file, and imports only system libraries (static runtime); every export has its undecorated name, its ordinal and nothing else is
 exported; each exported function returns with `ret $ARGBYTES` (stdcall: the callee removes its
-arguments) and with exactly 0 or 1 in the whole of EAX; the version block says 1,0,0,1 in Chinese Simplified; the dialog templates and
+arguments) and with exactly 0 or 1 in the whole of EAX (an integer result: all of EAX set); the version block says 1,0,0,1 in Chinese Simplified; the dialog templates and
 bitmaps are present; a library bound at run time is not imported and its names and ordinals
 are in the module. Prints "N passed, N failed".
 """
@@ -148,14 +148,15 @@ def operands(text):
     return [p.strip() for p in parts]
 
 
-def result_register_faults(code):
+def result_register_faults(code, wide=False):
     """Why EAX might not hold exactly 0 or 1 at some `ret` of the function, found by walking
     back from each `ret` along every path (fall-through and jumps inside the function) to what
     set the register. A path ends well at a full-width set of 0 or 1 (xor r,r; mov $0/$1;
     movzbl of a byte; and $1), or where a compare of the register with 0 or 1 was just found
     equal (the compiler reuses a DoModal result it compared with IDOK). `setcc` of the low byte
     needs a zeroing of the whole register before it; a copy from another register or from an
-    %ebp-based spill slot follows that location."""
+    %ebp-based spill slot follows that location. With `wide` (a 32-bit integer result) any
+    write of the whole register ends a path well; only a write of its low byte is a fault."""
     index = {addr: i for i, (addr, _, _) in enumerate(code)}
     targets = {}
     preds = {i: [] for i in range(len(code))}
@@ -223,7 +224,9 @@ def result_register_faults(code):
                 verdict = "fault"
             elif dest == loc and not re.match(r"^(cmp|test|push|bt)", jmn):
                 src = ops[0].lstrip("%") if ops[0].startswith("%") else ops[0]
-                if jmn in ("xor", "sub") and ops[0] == ops[1]:
+                if wide and need == "full":
+                    verdict = "ok"
+                elif jmn in ("xor", "sub") and ops[0] == ops[1]:
                     verdict = "ok"
                 elif jmn in ("mov", "movl") and ops[0] in ("$0x0", "$0x1"):
                     verdict = "ok"
@@ -278,6 +281,8 @@ def main():
     ap.add_argument("--export", action="append", default=[])
     ap.add_argument("--dialog", action="append", type=int, default=[])
     ap.add_argument("--bitmap", action="append", default=[])
+    ap.add_argument("--int-result", action="append", default=[],
+                    help="NAME: an export whose result is a 32-bit integer, not a bool")
     ap.add_argument("--loads", action="append", default=[],
                     help="LIBRARY:NAME_OR_ORDINAL,...: bound at run time, never imported")
     a = ap.parse_args()
@@ -312,8 +317,9 @@ def main():
         code = function_code(a.objdump, a.dll, start, next((x for x in starts if x > start), start + 0x1000))
         sizes = {int(ops[1:], 16) if ops else 0 for _, mn, ops in code if mn.startswith("ret")}
         ok(sizes == {argbytes}, "%s returns with ret %s, expected ret $%d" % (name, sorted(sizes), argbytes))
-        # A host that declared BOOL reads all of EAX: it must hold exactly 0 or 1.
-        faults = result_register_faults(code)
+        # A host that declared BOOL reads all of EAX: it must hold exactly 0 or 1 (an integer
+        # result: be set whole).
+        faults = result_register_faults(code, wide=name in a.int_result)
         ok(not faults, "%s leaves EAX partly set: %s" % (name, "; ".join(faults)))
 
     # Static runtime: only system libraries may be imported, nothing of the compiler's runtime.
