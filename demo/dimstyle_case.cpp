@@ -11,6 +11,7 @@
 #include "demo/demo_cases.h"
 #include "dimstyle/DimStyleRecord.h"
 #include "dimstyle/ItemNoRecord.h"
+#include "entry/exports_dimstyle.h"
 
 namespace {
 
@@ -114,8 +115,7 @@ demo::Registrar dimstyle([] {
         return std::string(line);
     };
     c.open = [rec](HMODULE module) {
-        using Fn = int(WINAPI*)(DimStyleRecord*, ItemNoRecord*);
-        auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, "TQDim_SetupDlg")));
+        auto fn = DEMO_EXPORT(module, TQDim_SetupDlg);
         if (!fn) return std::string("TQDim_SetupDlg not exported");
         const int result = fn(&rec->style, &rec->itemNo);
         return std::to_string(result) + (result == 1 ? " (确定)" : result == 2 ? " (修改当前图纸)" : " (取消)");

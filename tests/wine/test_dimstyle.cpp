@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "entry/exports_dimstyle.h"
 #include "inhouse/TqColorCmb.h"
 #include "tests/wine/dorn_double.h"
 #include "tests/wine/winetest.h"
@@ -18,8 +19,11 @@ using namespace winetest;
 
 namespace {
 
-using SetupDlgFn = int(WINAPI*)(void*, void*);
-SetupDlgFn g_setup;
+decltype(&TQDim_SetupDlg) g_setup;
+
+int Setup(unsigned char* style, unsigned char* item) {
+    return g_setup(reinterpret_cast<DimStyleRecord*>(style), reinterpret_cast<ItemNoRecord*>(item));
+}
 
 const char* kCaption = "尺寸标注属性";
 
@@ -115,7 +119,7 @@ std::string FirstDifference(const Host& got, const Host& want) {
     do { const std::string d_ = FirstDifference(got, want); ok(d_.empty(), "%s: %s", what, d_.c_str()); } while (0)
 
 int Open(Host& host, const std::function<void(HWND)>& script) {
-    return RunDialog(kCaption, script, [&] { return g_setup(host.style, host.item); });
+    return RunDialog(kCaption, script, [&] { return Setup(host.style, host.item); });
 }
 
 // The page of the sheet that holds control `id` (the text page: T_FONT; the line page: L_LEFT).
@@ -629,8 +633,8 @@ void WithoutDorn() {
             return dlg != nullptr;
         },
         reinterpret_cast<LPVOID>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr);
-    const int nullStyle = g_setup(nullptr, host.item);
-    const int nullItem = g_setup(host.style, nullptr);
+    const int nullStyle = Setup(nullptr, host.item);
+    const int nullItem = Setup(host.style, nullptr);
     WaitForSingleObject(watcher, 5000);
     DWORD code = 0;
     GetExitCodeThread(watcher, &code);
@@ -686,7 +690,7 @@ int main() {
     if (!g_dorn) return Summary("test_dimstyle");
 #endif
     HMODULE module = LoadLibraryW(ModulePath().c_str());
-    g_setup = module ? Export<SetupDlgFn>(module, "TQDim_SetupDlg") : nullptr;
+    g_setup = module ? TQ_EXPORT(module, TQDim_SetupDlg) : nullptr;
     ok(g_setup != nullptr, "TQDim_SetupDlg exported");
     if (g_setup) {
 #ifndef TQ_TEST_WITHOUT_DORN
