@@ -18,8 +18,8 @@ CTabSheet::~CTabSheet() {
     if (m_pDialog) m_pDialog->RemoveHook(this);
 }
 
-int CTabSheet::AddPage(const char* title, CDialog* page, UINT templateId) {
-    m_pages.push_back({CString(title ? title : ""), page, templateId});
+int CTabSheet::AddPage(const char* title, CDialog* page, UINT) {
+    m_pages.push_back({CString(title ? title : ""), page});
     return static_cast<int>(m_pages.size()) - 1;
 }
 

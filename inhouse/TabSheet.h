@@ -17,18 +17,15 @@ public:
     CTabSheet() = default;
     ~CTabSheet() override;
 
-    // Records a page; its window is created by Show. Returns the page's tab index.
+    // Records a page; its window is created by Show, from the page object's own template
+    // (`templateId` names the same one). Returns the page's tab index.
     int AddPage(const char* title, CDialog* page, UINT templateId);
     void Show();
-
-    // The page shown, -1 before Show.
-    int GetCurSel() const { return m_nCurrent; }
 
 private:
     struct Page {
         CString title;
         CDialog* dialog;
-        UINT templateId;
     };
 
     void SetActivePage(int index);
