@@ -397,6 +397,14 @@ INT_PTR CALLBACK CDialog::PageDialogProc(HWND hwnd, UINT message, WPARAM wParam,
     return Procedure(self, hwnd, message, wParam, lParam);
 }
 
+CDialog* CDialog::FromHandle(HWND hwnd) {
+    if (!hwnd || !IsWindow(hwnd)) return nullptr;
+    // Only our own procedures keep the object in DWLP_USER; another dialog may keep anything.
+    const auto proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrW(hwnd, DWLP_DLGPROC));
+    if (proc != DialogProc && proc != PageDialogProc) return nullptr;
+    return reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+}
+
 INT_PTR CDialog::Procedure(CDialog* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!self) return FALSE;
     if (message == WM_NCDESTROY) {

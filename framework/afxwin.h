@@ -349,6 +349,10 @@ public:
     static const AFX_MSGMAP* GetThisMessageMap();
     UINT GetTemplateId() const { return m_nIDTemplate; }
 
+    // The framework dialog whose window `hwnd` is (from its WM_INITDIALOG on), or null for any
+    // other window.
+    static CDialog* FromHandle(HWND hwnd);
+
 protected:
     // Handles a message the tables do not take; returns the dialog procedure's result.
     virtual INT_PTR OnUnhandledMessage(UINT message, WPARAM wParam, LPARAM lParam);

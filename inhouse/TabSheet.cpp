@@ -4,16 +4,6 @@
 
 #include <string>
 
-namespace {
-
-// The framework keeps a dialog's object in DWLP_USER from WM_INITDIALOG on, so the sheet finds
-// the dialog it belongs to from the tab control's parent window.
-CDialog* DialogOf(HWND hwnd) {
-    return hwnd ? reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER)) : nullptr;
-}
-
-}  // namespace
-
 CTabSheet::~CTabSheet() {
     if (m_pDialog) m_pDialog->RemoveHook(this);
 }
@@ -25,7 +15,7 @@ int CTabSheet::AddPage(const char* title, CDialog* page, UINT) {
 
 void CTabSheet::Show() {
     HWND dialogWnd = ::GetParent(m_hWnd);
-    CDialog* dialog = DialogOf(dialogWnd);
+    CDialog* dialog = CDialog::FromHandle(dialogWnd);
     if (!dialog || m_pDialog) return;
     m_pDialog = dialog;
     dialog->AddHook(this);

@@ -218,10 +218,12 @@ void HooksTablesAndPages() {
     HostWindows windows;
     HookDlg dlg;
     LRESULT notifyAnswer = 0;
-    bool pageIsChild = false, tabIntoPage = false, mnemonic = false;
+    bool pageIsChild = false, tabIntoPage = false, mnemonic = false, found = false;
     const INT_PTR result = RunDialog("钩子测试", [&](HWND d) {
         if (!d) return;
         SendMessageW(d, WM_APP + 1, 42, 0);
+        found = CDialog::FromHandle(d) == &dlg && CDialog::FromHandle(dlg.page.m_hWnd) == &dlg.page &&
+                !CDialog::FromHandle(windows.host);
         NMHDR nm{GetDlgItem(d, 201), 201, static_cast<UINT>(NM_CLICK)};
         SendMessageW(d, WM_NOTIFY, 201, reinterpret_cast<LPARAM>(&nm));
         notifyAnswer = GetWindowLongPtrW(d, DWLP_MSGRESULT);
@@ -248,6 +250,7 @@ void HooksTablesAndPages() {
     ok(dlg.hook.picks == 1 && dlg.picks == 0, "a hook that takes a posted command keeps it from the tables");
     ok(dlg.drawnIds == 2, "owner drawing reaches the entry of the control that asked (mask %u)", dlg.drawnIds);
     ok(pageIsChild, "a page made with Create(parent) is a child of the dialog");
+    ok(found, "FromHandle finds the dialog and its page, and nothing for another window");
     ok(tabIntoPage, "Tab moves from the dialog's controls into the page");
     ok(mnemonic, "a mnemonic presses its button");
     ok(GetActiveWindow() == windows.host, "the host window is active again");
