@@ -20,6 +20,9 @@ CString::CString(const CString& other) : m_pchData(EmptyChars()) {
     if (other.GetData()->nRefs >= 0) {
         m_pchData = other.m_pchData;
         ++GetData()->nRefs;
+    } else {
+        // A negative count (an empty string, a locked buffer) is never shared: copy the text.
+        AssignCopy(other.m_pchData, other.GetLength());
     }
 }
 
@@ -54,21 +57,25 @@ void CString::Release() {
 }
 
 void CString::AssignCopy(const char* pch, int length) {
+    if (length <= 0) {
+        Release();  // frees a buffer this string owned alone; leaves a negative count alone
+        return;
+    }
     CStringData* data = GetData();
     if (data->nRefs > 1 || data->nRefs < 0 || length > data->nAllocLength) {
         Release();
         AllocBuffer(length);
     }
-    if (length > 0) {
-        std::memmove(m_pchData, pch, length);
-        GetData()->nDataLength = length;
-        m_pchData[length] = 0;
-    }
+    std::memmove(m_pchData, pch, length);
+    GetData()->nDataLength = length;
+    m_pchData[length] = 0;
 }
 
 CString& CString::operator=(const CString& other) {
     if (m_pchData == other.m_pchData) return *this;
-    if (other.GetData()->nRefs < 0 || GetData()->nRefs < 0) {
+    // This string's own count does not matter: a negative one is left as it is by Release, and
+    // a locked buffer is never written into.
+    if (other.GetData()->nRefs < 0) {
         AssignCopy(other.m_pchData, other.GetLength());
     } else {
         Release();
@@ -151,8 +158,13 @@ char* CString::GetBuffer(int minLength) {
 void CString::ReleaseBuffer(int newLength) {
     CopyBeforeWrite();
     if (GetData()->nRefs < 0) return;
-    if (newLength < 0) newLength = static_cast<int>(std::strlen(m_pchData));
-    if (newLength > GetData()->nAllocLength) newLength = GetData()->nAllocLength;
+    const int capacity = GetData()->nAllocLength;
+    if (newLength < 0) {
+        // Up to the NUL the caller wrote, never past the buffer when it wrote none.
+        const void* nul = std::memchr(m_pchData, 0, static_cast<std::size_t>(capacity) + 1);
+        newLength = nul ? static_cast<int>(static_cast<const char*>(nul) - m_pchData) : capacity;
+    }
+    if (newLength > capacity) newLength = capacity;
     GetData()->nDataLength = newLength;
     m_pchData[newLength] = 0;
 }

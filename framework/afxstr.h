@@ -31,6 +31,9 @@ public:
     CString(const char* pch, int length);
     ~CString();
 
+    // Shares the other string's buffer when its count is 0 or more; copies the text when the
+    // count is negative (an empty string, a locked buffer), whose count is never changed.
+    // Assigning an empty string releases what this string held and leaves it empty.
     CString& operator=(const CString& other);
     CString& operator=(const char* psz);
     CString& operator+=(const char* psz);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -64,6 +65,194 @@ TEST(CString, BufferAccessAndSubstrings) {
     EXPECT_STREQ(t, "rewritten");
     EXPECT_EQ(t.GetLength(), 9);
     EXPECT_STREQ(s, "hello world");  // the shared copy was not touched
+}
+
+// ---- assignment and buffer contract, as the host's record strings rely on it
+
+// A string object holding whatever header the test builds, as a host's field would: a count of
+// -1 stands for the host's own empty string or a locked buffer, which must never be freed or
+// have its count changed by the module.
+struct HostBlock {
+    explicit HostBlock(const char* text, long refs) {
+        const int n = static_cast<int>(std::strlen(text));
+        header = static_cast<Header*>(std::malloc(sizeof(Header) + n + 1));
+        *header = Header{refs, n, n};
+        std::memcpy(chars(), text, n + 1);
+    }
+    ~HostBlock() { std::free(header); }
+    char* chars() { return reinterpret_cast<char*>(header + 1); }
+    Header* header;
+};
+
+// Puts a raw character pointer into a string object, and takes it out again before the object
+// is destroyed (so a block the test owns is never released through the string).
+void Point(CString& s, char* chars) { std::memcpy(static_cast<void*>(&s), &chars, sizeof chars); }
+void Forget(CString& s) {
+    CString empty;
+    const char* p = empty;
+    std::memcpy(static_cast<void*>(&s), &p, sizeof p);
+}
+
+}  // namespace
+
+// Live blocks of the C runtime heap, counted at malloc and free (the only calls the string
+// class makes), so a leak or a second free shows as a wrong count.
+extern "C" void* __libc_malloc(std::size_t);
+extern "C" void __libc_free(void*);
+static long g_liveBlocks = 0;
+extern "C" void* malloc(std::size_t n) {
+    void* p = __libc_malloc(n);
+    if (p) ++g_liveBlocks;
+    return p;
+}
+extern "C" void free(void* p) {
+    if (p) --g_liveBlocks;
+    __libc_free(p);
+}
+
+namespace {
+
+long HeapInUse() { return g_liveBlocks; }
+
+enum class Kind { Empty, Owned, Shared, Negative, NegativeEmpty };
+
+struct Holder {
+    // The string under test, one more reference when shared, a block for negative counts.
+    CString s;
+    CString extra;
+    HostBlock* block = nullptr;
+    Holder(Kind kind, const char* text) {
+        switch (kind) {
+            case Kind::Empty: break;
+            case Kind::Owned: s = text; break;
+            case Kind::Shared: s = text; extra = s; break;
+            case Kind::Negative: block = new HostBlock(text, -1); Point(s, block->chars()); break;
+            case Kind::NegativeEmpty: block = new HostBlock("", -1); Point(s, block->chars()); break;
+        }
+    }
+    ~Holder() {
+        if (block) {
+            if (static_cast<const char*>(s) == block->chars()) Forget(s);
+            delete block;
+        }
+    }
+};
+
+TEST(CString, AssignmentTable) {
+    struct Case {
+        Kind target;
+        Kind source;
+        const char* sourceText;
+        long sourceRefsAfter;  // the source's count after the assignment
+        bool shares;           // target points at the source's characters
+    };
+    const Case cases[] = {
+        {Kind::Owned, Kind::Empty, "", -1, true},
+        {Kind::Shared, Kind::Empty, "", -1, true},
+        {Kind::Negative, Kind::Empty, "", -1, true},
+        {Kind::Empty, Kind::Owned, "new", 2, true},
+        {Kind::Owned, Kind::Owned, "new", 2, true},
+        {Kind::Negative, Kind::Owned, "new", 2, true},
+        {Kind::Owned, Kind::Shared, "both", 3, true},
+        {Kind::Empty, Kind::Negative, "locked", -1, false},
+        {Kind::Owned, Kind::Negative, "locked", -1, false},
+        {Kind::Shared, Kind::Negative, "locked", -1, false},
+        {Kind::Negative, Kind::Negative, "locked", -1, false},
+        {Kind::Owned, Kind::NegativeEmpty, "", -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const long before = HeapInUse();
+        {
+            Holder target(c.target, "old text that is long");
+            Holder source(c.source, c.sourceText);
+            const char* oldChars = target.s;
+            const long oldTargetRefs = HeaderOf(target.s).refs;
+            target.s = source.s;
+            EXPECT_STREQ(target.s, c.sourceText);
+            EXPECT_EQ(target.s.GetLength(), static_cast<int>(std::strlen(c.sourceText)));
+            EXPECT_EQ(HeaderOf(source.s).refs, c.sourceRefsAfter);
+            EXPECT_EQ(static_cast<const char*>(target.s) == static_cast<const char*>(source.s), c.shares);
+            if (c.target == Kind::Negative) {
+                EXPECT_EQ(target.block->header->refs, -1) << "a negative count is never changed";
+                EXPECT_STREQ(target.block->chars(), "old text that is long") << "a locked buffer is not written";
+            }
+            if (c.target == Kind::Shared) { EXPECT_STREQ(target.extra, "old text that is long"); }
+            if (*c.sourceText == 0 && oldTargetRefs > 0) { EXPECT_NE(static_cast<const char*>(target.s), oldChars); }
+            // Whatever it holds now, the target can be changed without touching the source.
+            target.s += "!";
+            EXPECT_STREQ(source.s, c.sourceText);
+        }
+        EXPECT_EQ(HeapInUse(), before) << "every buffer freed exactly once";
+    }
+}
+
+TEST(CString, SelfAssignmentAndCopiesOfNegativeCounts) {
+    const long before = HeapInUse();
+    {
+        CString a("self");
+        a = a;
+        EXPECT_STREQ(a, "self");
+        EXPECT_EQ(HeaderOf(a).refs, 1);
+
+        HostBlock locked("locked", -1);
+        CString host;
+        Point(host, locked.chars());
+        CString copy(host);  // copy construction copies as assignment does
+        EXPECT_STREQ(copy, "locked");
+        EXPECT_NE(static_cast<const char*>(copy), locked.chars());
+        EXPECT_EQ(HeaderOf(copy).refs, 1);
+        host = host;
+        EXPECT_EQ(locked.header->refs, -1);
+        Forget(host);
+    }
+    EXPECT_EQ(HeapInUse(), before);
+}
+
+TEST(CString, BufferTable) {
+    struct Case {
+        const char* start;
+        bool shared;
+        int room;
+        const char* write;  // what the caller puts into the buffer (with its NUL)
+        int release;        // ReleaseBuffer argument
+        const char* expect;
+    };
+    const Case cases[] = {
+        {"hello world", false, 0, nullptr, 5, "hello"},
+        {"hello world", true, 0, nullptr, 5, "hello"},
+        {"hello world", false, 40, "abc", -1, "abc"},
+        {"abc", false, 10, "abcdefgh", 4, "abcd"},
+        {"", false, 8, "xyz", -1, "xyz"},
+        {"abc", true, 2, nullptr, 0, ""},
+        {"abc", false, 3, nullptr, 99, "abc"},
+    };
+    const long before = HeapInUse();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        CString s(c.start);
+        CString other;
+        if (c.shared) other = s;
+        char* buf = s.GetBuffer(c.room);
+        ASSERT_NE(buf, nullptr);
+        if (c.write) std::strcpy(buf, c.write);
+        s.ReleaseBuffer(c.release);
+        EXPECT_STREQ(s, c.expect);
+        EXPECT_EQ(s.GetLength(), static_cast<int>(std::strlen(c.expect)));
+        EXPECT_EQ(s.c_str()[s.GetLength()], 0);
+        if (c.shared) { EXPECT_STREQ(other, c.start); }
+    }
+    // A buffer filled to its end with no NUL: the length stops at the capacity.
+    {
+        CString s;
+        char* buf = s.GetBuffer(6);
+        const int capacity = HeaderOf(s).capacity;
+        std::memset(buf, 'z', capacity + 1);
+        s.ReleaseBuffer();
+        EXPECT_EQ(s.GetLength(), capacity);
+        EXPECT_EQ(s.c_str()[capacity], 0);
+    }
+    EXPECT_EQ(HeapInUse(), before);
 }
 
 TEST(CStringArray, LayoutIsVtableDataSizeMaxGrowBy) {
