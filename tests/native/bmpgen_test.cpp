@@ -85,6 +85,23 @@ TEST(Bmpgen, FileIsAOneBitBottomUpBitmapWithBlackAndWhitePalette) {
     }
 }
 
+TEST(Bmpgen, SixteenColourFileHasFourBitPixelsAndTheStandardPalette) {
+    const std::vector<std::uint8_t> bmp =
+        bmpgen::EncodeBmp(MustDraw("size 3 2\ncolours 16\nink navy\npixel 0 0\nanchor 2 1\nink red\npixel 1 0"));
+    // Header: 4 bits per pixel, 16 palette entries; bits after 14 + 40 + 64 bytes.
+    for (auto [at, bytes, value] : {std::tuple{10, 4, 118u}, {28, 2, 4u}, {34, 4, 8u}, {46, 4, 16u},
+                                    {54 + 4 * 4, 4, 0x000080u}, {54 + 9 * 4, 4, 0xff0000u}, {54 + 15 * 4, 4, 0xffffffu}})
+        EXPECT_EQ(Field(bmp, at, bytes), value) << "field at " << at;
+    // Bottom row first: white, white, red (the anchor); then navy, red, white. Two pixels a byte.
+    EXPECT_EQ(std::vector<std::uint8_t>(bmp.begin() + 118, bmp.end()),
+              (std::vector<std::uint8_t>{0xff, 0x90, 0, 0, 0x49, 0xf0, 0, 0}));
+    // The anchor is drawn last, over what covers its pixel.
+    const Canvas c = MustDraw("size 5 5\ncolours 16\nink navy\nanchor 2 2\nfillrect 0 0 4 4");
+    EXPECT_EQ(c.ColourAt(2, 2), bmpgen::kRed);
+    EXPECT_EQ(c.ColourAt(1, 2), bmpgen::kNavy);
+    EXPECT_TRUE(c.Anchor() && c.Anchor()->x == 2 && c.Anchor()->y == 2);
+}
+
 TEST(Bmpgen, PrimitivesCoverExactlyTheirPixels) {
     // A line and its reverse are the same pixels; width grows across the line.
     EXPECT_EQ(Picture(MustDraw("size 12 8\nline 0 1 11 6")), Picture(MustDraw("size 12 8\nline 11 6 0 1")));
@@ -117,6 +134,12 @@ TEST(Bmpgen, MistakesAreReportedWithTheirLine) {
         {"size 4 4\nline 0 0 1", 2},             // too few numbers
         {"size 4 4\ncircle 1 1 x", 2},          {"size 4 4\nsize 4 4", 2},
         {"size 4 4\ndotellipse 0 0 3 3 0 1", 2}, {"# empty", 0},
+        {"size 4 4\nink navy", 2},                                // colour without colours 16
+        {"size 4 4\nanchor 1 1", 2},                              // anchor without colours 16
+        {"size 4 4\npixel 0 0\ncolours 16", 3},                   // colours after drawing
+        {"size 4 4\ncolours 16\nanchor 1 1\nanchor 2 2", 4},     // two anchors
+        {"size 4 4\ncolours 16\nanchor 4 0", 3},                  // anchor off the canvas
+        {"size 4 4\ncolours 2", 2},
     };
     for (auto [text, line] : cases) {
         bmpgen::DrawError error;

@@ -61,15 +61,21 @@ struct Canvas::Box {
     std::int64_t cx2, cy2, w, h;
 };
 
-Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), black_(static_cast<std::size_t>(width) * height, 0) {}
+const std::uint32_t kPalette16[16] = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+};
 
-bool Canvas::IsBlack(int x, int y) const {
-    return x >= 0 && y >= 0 && x < width_ && y < height_ && black_[static_cast<std::size_t>(y) * width_ + x] != 0;
+Canvas::Canvas(int width, int height)
+    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, kWhite) {}
+
+Colour Canvas::ColourAt(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
+    return static_cast<Colour>(pixels_[static_cast<std::size_t>(y) * width_ + x]);
 }
 
 void Canvas::Plot(int x, int y) {
-    if (x >= 0 && y >= 0 && x < width_ && y < height_) black_[static_cast<std::size_t>(y) * width_ + x] = ink_ ? 1 : 0;
+    if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[static_cast<std::size_t>(y) * width_ + x] = ink_;
 }
 
 void Canvas::Line(Point a, Point b, int width) {
@@ -181,9 +187,11 @@ void Canvas::FillPolygon(const std::vector<Point>& v) {
 }
 
 std::vector<std::uint8_t> EncodeBmp(const Canvas& canvas) {
-    const std::uint32_t stride = (static_cast<std::uint32_t>(canvas.Width()) + 31) / 32 * 4;
+    const std::uint32_t bits = canvas.Colours16() ? 4 : 1;
+    const std::uint32_t colours = 1u << bits;
+    const std::uint32_t stride = (static_cast<std::uint32_t>(canvas.Width()) * bits + 31) / 32 * 4;
     const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(canvas.Height());
-    const std::uint32_t bitsOffset = 14 + 40 + 2 * 4;
+    const std::uint32_t bitsOffset = 14 + 40 + colours * 4;
 
     std::vector<std::uint8_t> out;
     out.reserve(bitsOffset + imageSize);
@@ -197,21 +205,31 @@ std::vector<std::uint8_t> EncodeBmp(const Canvas& canvas) {
     WriteU32(out, static_cast<std::uint32_t>(canvas.Width()));
     WriteU32(out, static_cast<std::uint32_t>(canvas.Height()));  // positive: bottom row first
     WriteU16(out, 1);                                             // planes
-    WriteU16(out, 1);                                             // bits per pixel
+    WriteU16(out, bits);                                          // bits per pixel
     WriteU32(out, 0);                                             // BI_RGB
     WriteU32(out, imageSize);
     WriteU32(out, 2835);  // 72 dpi, in pixels per metre
     WriteU32(out, 2835);
-    WriteU32(out, 2);  // palette entries
-    WriteU32(out, 0);  // all of them matter
+    WriteU32(out, colours);  // palette entries
+    WriteU32(out, 0);        // all of them matter
 
-    WriteU32(out, 0x00000000);  // index 0: black
-    WriteU32(out, 0x00ffffff);  // index 1: white
+    if (bits == 1) {
+        WriteU32(out, 0x00000000);  // index 0: black
+        WriteU32(out, 0x00ffffff);  // index 1: white
+    } else {
+        for (std::uint32_t rgb : kPalette16) WriteU32(out, rgb);  // RGBQUAD is blue, green, red, 0
+    }
 
     for (int y = canvas.Height() - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(stride, 0);
-        for (int x = 0; x < canvas.Width(); ++x)
-            if (!canvas.IsBlack(x, y)) row[static_cast<std::size_t>(x) / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const Colour c = canvas.ColourAt(x, y);
+            if (bits == 1) {
+                if (c != kBlack) row[static_cast<std::size_t>(x) / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            } else {
+                row[static_cast<std::size_t>(x) / 2] |= static_cast<std::uint8_t>(x % 2 ? c : c << 4);
+            }
+        }
         out.insert(out.end(), row.begin(), row.end());
     }
     return out;

@@ -22,6 +22,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"size", 2, 2, false},       {"ink", 0, 0, false},         {"pen", 1, 1, false},
+    {"colours", 1, 1, false},    {"anchor", 2, 2, false},
     {"pixel", 2, 2, false},      {"line", 4, 5, false},        {"polyline", 4, INT_MAX, true},
     {"rect", 4, 4, false},       {"fillrect", 4, 4, false},    {"ellipse", 4, 4, false},
     {"fillellipse", 4, 4, false}, {"circle", 3, 3, false},     {"fillcircle", 3, 3, false},
@@ -31,6 +32,18 @@ constexpr Command kCommands[] = {
 const Command* Find(const std::string& name) {
     for (const Command& c : kCommands)
         if (name == c.name) return &c;
+    return nullptr;
+}
+
+struct InkName {
+    const char* name;
+    Colour colour;
+};
+constexpr InkName kInks[] = {{"black", kBlack}, {"white", kWhite}, {"navy", kNavy}, {"red", kRed}};
+
+const InkName* InkColour(const std::string& word) {
+    for (const InkName& ink : kInks)
+        if (word == ink.name) return &ink;
     return nullptr;
 }
 
@@ -46,8 +59,8 @@ bool ParseInt(const std::string& word, int& value) {
 std::string CheckOperands(const Command& c, const std::vector<std::string>& words, std::vector<int>& n) {
     const int count = static_cast<int>(words.size()) - 1;
     if (c.name == std::string("ink")) {
-        if (count == 1 && (words[1] == "black" || words[1] == "white")) return {};
-        return "ink takes black or white";
+        if (count == 1 && InkColour(words[1])) return {};
+        return "ink takes black, white, navy or red";
     }
     if (count < c.min || count > c.max || (c.pairs && count % 2 != 0)) {
         std::ostringstream s;
@@ -121,6 +134,7 @@ std::string Apply(const std::string& name, const std::vector<int>& n, Canvas& ca
 std::optional<Canvas> Draw(const std::string& description, DrawError& error) {
     std::optional<Canvas> canvas;
     int pen = 1;
+    bool drawn = false;  // a drawing command came after size
     std::istringstream in(description);
     int lineNo = 0;
     for (std::string line; std::getline(in, line);) {
@@ -149,16 +163,37 @@ std::optional<Canvas> Draw(const std::string& description, DrawError& error) {
             continue;
         }
         if (!canvas) return fail("the description must start with size");
-        if (w[0] == "ink") {
-            canvas->SetInk(w[1] == "black");
+        if (w[0] == "colours") {
+            if (n[0] != 16) return fail("colours takes 16");
+            if (drawn) return fail("colours must come right after size");
+            canvas->SetColours16(true);
             continue;
         }
+        if (w[0] == "ink") {
+            const Colour ink = InkColour(w[1])->colour;
+            if (ink != kBlack && ink != kWhite && !canvas->Colours16()) return fail("ink " + w[1] + " needs colours 16");
+            canvas->SetInk(ink);
+            continue;
+        }
+        if (w[0] == "anchor") {
+            if (!canvas->Colours16()) return fail("anchor needs colours 16");
+            if (canvas->Anchor()) return fail("anchor given twice");
+            if (n[0] < 0 || n[1] < 0 || n[0] >= canvas->Width() || n[1] >= canvas->Height())
+                return fail("anchor must lie on the canvas");
+            canvas->SetAnchor({n[0], n[1]});
+            continue;
+        }
+        drawn = true;
         const std::string wrong = Apply(w[0], n, *canvas, pen);
         if (!wrong.empty()) return fail(wrong);
     }
     if (!canvas) {
         error = {0, "no size given"};
         return std::nullopt;
+    }
+    if (const std::optional<Point> anchor = canvas->Anchor()) {
+        canvas->SetInk(kRed);
+        canvas->Plot(anchor->x, anchor->y);
     }
     return canvas;
 }

@@ -6,7 +6,11 @@
 // white canvas; the rest draw in order, later ones over earlier ones.
 //
 //   size W H                      canvas of W x H pixels (1..1024 each)
-//   ink black|white               colour of what follows (black at the start)
+//   colours 16                    16-colour bitmap (right after size; else black and white)
+//   ink black|white|navy|red      colour of what follows (black at the start; navy and red
+//                                 need colours 16)
+//   anchor X Y                    the placement point: one red pixel, drawn after everything
+//                                 else (needs colours 16; once per picture)
 //   pen N                         default width of line, polyline and rect (1)
 //   pixel X Y
 //   line X0 Y0 X1 Y1 [N]          both ends included, N pixels wide
