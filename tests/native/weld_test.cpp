@@ -1,0 +1,316 @@
+// Weld symbol rules without a window: pick sequences, menus, preview placements, and the
+// generated bitmaps read back pixel by pixel against the anchor table the dialog uses.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+#include "description.h"
+#include "weld/weld_rules.h"
+
+namespace {
+
+using weld::kNone;
+
+struct Symbols {
+    int basic1, basic2, aux1, aux2, middle;
+};
+
+WeldRecord Record(Symbols s, int lineType = 0) {
+    WeldRecord rec;
+    rec.nBasic1 = s.basic1;
+    rec.nBasic2 = s.basic2;
+    rec.nAux1 = s.aux1;
+    rec.nAux2 = s.aux2;
+    rec.nMiddle = s.middle;
+    rec.nLineType = lineType;
+    for (int i = 0; i < 5; ++i) rec.bHead[i] = rec.bTail[i] = 0;
+    return rec;
+}
+
+// Menu commands as a user picks them, one after the other.
+TEST(WeldPicks, SequencesOfPicks) {
+    struct Case {
+        Symbols start;
+        std::vector<unsigned> picks;
+        Symbols expect;
+    };
+    const auto B = [](int n) { return 199u + n; };
+    const auto A = [](int v) { return 299u + v; };
+    const Case cases[] = {
+        // upper V then lower V; the same number again clears its slot
+        {{kNone, kNone, kNone, kNone, kNone}, {B(6), B(7)}, {6, 7, kNone, kNone, kNone}},
+        {{kNone, kNone, kNone, kNone, kNone}, {B(6), B(7), B(6)}, {kNone, 7, kNone, kNone, kNone}},
+        {{kNone, kNone, kNone, kNone, kNone}, {B(6), B(7), B(7)}, {6, kNone, kNone, kNone, kNone}},
+        // a centred symbol clears the lower slot and stays when picked again
+        {{6, 7, kNone, kNone, kNone}, {B(24)}, {24, kNone, kNone, kNone, kNone}},
+        {{6, 7, kNone, kNone, kNone}, {B(24), B(24)}, {24, kNone, kNone, kNone, kNone}},
+        // one-sided after centred: the centred symbol gives way
+        {{kNone, kNone, kNone, kNone, kNone}, {B(24), B(26)}, {26, kNone, kNone, kNone, kNone}},
+        {{kNone, kNone, kNone, kNone, kNone}, {B(24), B(25)}, {25, kNone, kNone, kNone, kNone}},
+        {{kNone, kNone, kNone, kNone, kNone}, {B(3), B(29)}, {29, kNone, kNone, kNone, kNone}},
+        // centred after one-sided
+        {{kNone, 9, kNone, kNone, kNone}, {B(27)}, {27, kNone, kNone, kNone, kNone}},
+        // a host record with a centred symbol in the lower slot and an upper one picked
+        {{kNone, 3, kNone, kNone, kNone}, {B(4)}, {4, kNone, kNone, kNone, kNone}},
+        // an upper pick replaces the upper slot, a lower one the lower slot
+        {{1, 2, kNone, kNone, kNone}, {B(28), B(23)}, {28, 23, kNone, kNone, kNone}},
+        // auxiliary: odd to the first slot, even to the second, the same value twice clears
+        {{kNone, kNone, kNone, kNone, kNone}, {A(3), A(3)}, {kNone, kNone, kNone, kNone, kNone}},
+        {{kNone, kNone, kNone, kNone, kNone}, {A(3), A(4)}, {kNone, kNone, 3, 4, kNone}},
+        {{kNone, kNone, 1, 2, kNone}, {A(7), A(8), A(2)}, {kNone, kNone, 7, 2, kNone}},
+        // a value held in the "wrong" slot is still cleared by its pick
+        {{kNone, kNone, 4, 5, kNone}, {A(4), A(5)}, {kNone, kNone, kNone, kNone, kNone}},
+        // middle: 0 and -1 both become 1; 1 becomes -1
+        {{kNone, kNone, kNone, kNone, 0}, {600}, {kNone, kNone, kNone, kNone, 1}},
+        {{kNone, kNone, kNone, kNone, 1}, {600, 600}, {kNone, kNone, kNone, kNone, 1}},
+        {{kNone, kNone, kNone, kNone, 5}, {600}, {kNone, kNone, kNone, kNone, kNone}},
+        // out-of-range host values stay until the slot is picked
+        {{1000, -5, 30, 0, 7}, {A(1)}, {1000, -5, 1, 0, 7}},
+        {{1000, -5, 30, 0, 7}, {B(5)}, {1000, 5, 30, 0, 7}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        WeldRecord rec = Record(c.start);
+        for (unsigned id : c.picks) EXPECT_TRUE(weld::ApplyCommand(id, rec)) << id;
+        EXPECT_EQ(rec.nBasic1, c.expect.basic1);
+        EXPECT_EQ(rec.nBasic2, c.expect.basic2);
+        EXPECT_EQ(rec.nAux1, c.expect.aux1);
+        EXPECT_EQ(rec.nAux2, c.expect.aux2);
+        EXPECT_EQ(rec.nMiddle, c.expect.middle);
+    }
+}
+
+TEST(WeldPicks, SupplementTogglesAndForeignCommands) {
+    WeldRecord rec = Record({kNone, kNone, kNone, kNone, kNone});
+    rec.bHead[2] = 7;  // any non-zero value counts as shown
+    for (unsigned id : {400u, 404u, 402u, 500u, 500u, 503u}) EXPECT_TRUE(weld::ApplyCommand(id, rec)) << id;
+    EXPECT_EQ(std::vector<int>(rec.bHead, rec.bHead + 5), (std::vector<int>{1, 0, 0, 0, 1}));
+    EXPECT_EQ(std::vector<int>(rec.bTail, rec.bTail + 5), (std::vector<int>{0, 0, 0, 1, 0}));
+
+    const WeldRecord before = rec;
+    for (unsigned id : {0u, 1u, 2u, 199u, 229u, 299u, 308u, 399u, 405u, 499u, 505u, 599u, 601u, 65535u}) {
+        EXPECT_FALSE(weld::ApplyCommand(id, rec)) << id;
+        EXPECT_EQ(std::memcmp(&rec, &before, 64), 0) << id;
+    }
+}
+
+TEST(WeldMenus, ItemsChecksAndColumns) {
+    WeldRecord rec = Record({6, 24, 3, 99, 1});
+    rec.bHead[0] = 1;
+    rec.bTail[4] = -1;
+
+    const auto basic = weld::MenuEntries(weld::Menu::Basic, rec);
+    ASSERT_EQ(basic.size(), 29u);
+    std::vector<int> checked, breaks;
+    for (std::size_t i = 0; i < basic.size(); ++i) {
+        EXPECT_EQ(basic[i].bitmap, static_cast<int>(i) + 1);
+        EXPECT_EQ(basic[i].command, 200u + i);
+        if (basic[i].checked) checked.push_back(basic[i].bitmap);
+        if (basic[i].newColumn) breaks.push_back(static_cast<int>(i) + 1);
+    }
+    EXPECT_EQ(checked, (std::vector<int>{6, 24}));
+    EXPECT_EQ(breaks, (std::vector<int>{10, 19, 28}));  // columns of 9, 9, 9 and 2
+
+    const auto aux = weld::MenuEntries(weld::Menu::Aux, rec);
+    ASSERT_EQ(aux.size(), 8u);
+    for (std::size_t i = 0; i < aux.size(); ++i) {
+        EXPECT_EQ(aux[i].bitmap, 31 + static_cast<int>(i));
+        EXPECT_EQ(aux[i].command, 300u + i);
+        EXPECT_EQ(aux[i].checked, i == 2) << i;  // 99 checks nothing
+        EXPECT_FALSE(aux[i].newColumn);
+    }
+
+    struct Small {
+        weld::Menu menu;
+        unsigned first;
+        std::vector<bool> checks;
+    };
+    for (const Small& s : {Small{weld::Menu::Head, 400, {true, false, false, false, false}},
+                           Small{weld::Menu::Tail, 500, {false, false, false, false, true}}}) {
+        const auto items = weld::MenuEntries(s.menu, rec);
+        ASSERT_EQ(items.size(), 5u);
+        for (std::size_t i = 0; i < 5; ++i) {
+            EXPECT_EQ(items[i].bitmap, 39 + static_cast<int>(i));
+            EXPECT_EQ(items[i].command, s.first + i);
+            EXPECT_EQ(items[i].checked, s.checks[i]);
+            EXPECT_FALSE(items[i].newColumn);
+        }
+    }
+    const auto middle = weld::MenuEntries(weld::Menu::Middle, rec);
+    ASSERT_EQ(middle.size(), 1u);
+    EXPECT_EQ(middle[0].bitmap, 49);
+    EXPECT_EQ(middle[0].command, 600u);
+    EXPECT_TRUE(middle[0].checked);
+    rec.nMiddle = 0;
+    EXPECT_FALSE(weld::MenuEntries(weld::Menu::Middle, rec)[0].checked);
+}
+
+TEST(WeldPreview, PlacementsByClassAndLineType) {
+    using P = weld::Placement;
+    struct Case {
+        Symbols s;
+        int lineType;
+        std::vector<P> expect;
+    };
+    const Case cases[] = {
+        // upper V, lower V, concave up, concave down
+        {{6, 7, 3, 4, kNone}, 0, {{6, 160, 92}, {7, 160, 92}, {33, 160, 92}, {34, 160, 92}}},
+        {{6, 7, 3, 4, kNone}, 1, {{6, 160, 86}, {7, 160, 92}, {33, 160, 86}, {34, 160, 92}}},
+        {{6, 7, 3, 4, kNone}, 2, {{6, 160, 92}, {7, 160, 98}, {33, 160, 92}, {34, 160, 98}}},
+        // centred symbols go with the lower side
+        {{24, kNone, kNone, kNone, kNone}, 1, {{24, 160, 92}}},
+        {{27, kNone, kNone, kNone, kNone}, 2, {{27, 160, 98}}},
+        // a lower symbol in the first slot is placed by its own class
+        {{9, 8, kNone, kNone, kNone}, 1, {{9, 160, 92}, {8, 160, 86}}},
+        // a line type outside 0-2 puts everything on the reference line
+        {{6, 7, 3, 4, kNone}, 7, {{6, 160, 92}, {7, 160, 92}, {33, 160, 92}, {34, 160, 92}}},
+        // out-of-range numbers show nothing; middle only for exactly 1
+        {{0, 30, 0, 9, 2}, 0, {}},
+        {{-5, 1000, -1, 44, 1}, 0, {{49, 282, 92}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const auto got = weld::PreviewPlacements(Record(c.s, c.lineType));
+        ASSERT_EQ(got.size(), c.expect.size());
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].bitmap, c.expect[i].bitmap) << i;
+            EXPECT_EQ(got[i].x, c.expect[i].x) << i;
+            EXPECT_EQ(got[i].y, c.expect[i].y) << i;
+        }
+    }
+    WeldRecord rec = Record({kNone, kNone, kNone, kNone, kNone});
+    rec.bHead[1] = 1;
+    rec.bTail[0] = rec.bTail[4] = 1;
+    const auto got = weld::PreviewPlacements(rec);
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_TRUE(got[0].bitmap == 40 && got[0].x == 48 && got[0].y == 92);
+    EXPECT_TRUE(got[1].bitmap == 39 && got[1].x == 372 && got[1].y == 92);
+    EXPECT_TRUE(got[2].bitmap == 43 && got[2].x == 372 && got[2].y == 92);
+    EXPECT_EQ(weld::IdentificationLineY(0), 0);
+    EXPECT_EQ(weld::IdentificationLineY(1), 86);
+    EXPECT_EQ(weld::IdentificationLineY(2), 98);
+    EXPECT_EQ(weld::IdentificationLineY(-1), 0);
+}
+
+// ---- the bitmaps
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t Le(const std::vector<std::uint8_t>& b, std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | b[at + i];
+    return v;
+}
+
+// A 4-bit BMP file decoded as a Windows loader reads it: 0x00RRGGBB per pixel, top row first.
+struct Decoded {
+    int width = 0, height = 0, bits = 0, colours = 0;
+    std::vector<std::uint32_t> rgb;
+    std::uint32_t At(int x, int y) const { return rgb[static_cast<std::size_t>(y) * width + x]; }
+};
+Decoded Decode(const std::vector<std::uint8_t>& f) {
+    Decoded d;
+    d.width = static_cast<int>(Le(f, 18, 4));
+    d.height = static_cast<int>(Le(f, 22, 4));
+    d.bits = static_cast<int>(Le(f, 28, 2));
+    d.colours = static_cast<int>(Le(f, 46, 4));
+    if (d.bits != 4) return d;
+    const std::uint32_t offset = Le(f, 10, 4);
+    const int stride = (d.width * 4 + 31) / 32 * 4;
+    for (int y = 0; y < d.height; ++y)
+        for (int x = 0; x < d.width; ++x) {
+            const std::uint8_t byte = f[offset + static_cast<std::size_t>(d.height - 1 - y) * stride + x / 2];
+            const int index = x % 2 ? byte & 15 : byte >> 4;
+            d.rgb.push_back(Le(f, 54 + 4 * index, 4) & 0xFFFFFF);
+        }
+    return d;
+}
+
+constexpr std::uint32_t kNavy = 0x000080, kWhite = 0xFFFFFF, kRed = 0xFF0000;
+
+TEST(WeldBitmaps, AnchorsAndClassesReadBackFromTheGeneratedPictures) {
+    enum Class { Up, Low, Mid, Any };
+    struct Expect {
+        int n, x, y;
+        Class cls;
+    };
+    // The host's anchors, by bitmap.
+    const Expect table[] = {
+        {1, 14, 18, Up},  {2, 16, 4, Low},  {3, 15, 19, Mid}, {4, 16, 28, Up},  {5, 15, 3, Low},
+        {6, 15, 28, Up},  {7, 15, 4, Low},  {8, 10, 27, Up},  {9, 21, 5, Low},  {10, 15, 28, Up},
+        {11, 15, 3, Low}, {12, 8, 23, Up},  {13, 19, 3, Low}, {14, 16, 27, Up}, {15, 15, 3, Low},
+        {16, 16, 27, Up}, {17, 20, 2, Low}, {18, 16, 15, Up}, {19, 15, 8, Low}, {20, 7, 23, Up},
+        {21, 7, 7, Low},  {22, 16, 27, Up}, {23, 15, 9, Low}, {24, 15, 15, Mid}, {25, 16, 21, Up},
+        {26, 17, 11, Low}, {27, 15, 15, Mid}, {28, 17, 25, Up}, {29, 14, 4, Low}, {31, 16, 21, Up},
+        {32, 15, 8, Low}, {33, 15, 25, Up}, {34, 15, 7, Low}, {35, 16, 23, Up}, {36, 15, 8, Low},
+        {37, 9, 19, Up},  {38, 13, 9, Low}, {39, 16, 21, Any}, {40, 6, 23, Any}, {41, 15, 15, Any},
+        {42, 10, 25, Any}, {43, 5, 16, Any}, {49, 14, 15, Any},
+    };
+    for (const Expect& e : table) {
+        SCOPED_TRACE("WELDS" + std::to_string(e.n));
+        const std::string desc = ReadFile(std::string(TQ_BITMAP_DIR) + "/WELDS" + std::to_string(e.n) + ".bmpdesc");
+        ASSERT_FALSE(desc.empty());
+        bmpgen::DrawError error;
+        const auto canvas = bmpgen::Draw(desc, error);
+        ASSERT_TRUE(canvas) << error.line << ": " << error.message;
+        const Decoded bmp = Decode(bmpgen::EncodeBmp(*canvas));
+        ASSERT_EQ(bmp.bits, 4);
+        EXPECT_EQ(bmp.colours, 16);
+        ASSERT_EQ(bmp.width, 32);
+        ASSERT_EQ(bmp.height, 32);
+
+        int reds = 0, navyAbove = 0, navyBelow = 0, navy = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const std::uint32_t c = bmp.At(x, y);
+                ASSERT_TRUE(c == kNavy || c == kWhite || c == kRed) << x << "," << y << " " << std::hex << c;
+                if (c == kRed) {
+                    ++reds;
+                    EXPECT_EQ(x, e.x);
+                    EXPECT_EQ(y, e.y);
+                }
+                if (c == kNavy) {
+                    ++navy;
+                    navyAbove += y < e.y;
+                    navyBelow += y > e.y;
+                }
+            }
+        EXPECT_EQ(reds, 1);
+        EXPECT_GE(navy, 8) << "a symbol is drawn";
+        if (e.cls == Up) { EXPECT_EQ(navyBelow, 0) << "upper symbols stand on the anchor"; }
+        if (e.cls == Low) { EXPECT_EQ(navyAbove, 0) << "lower symbols hang from the anchor"; }
+        if (e.cls == Mid) { EXPECT_TRUE(navyAbove > 0 && navyBelow > 0) << "centred symbols straddle it"; }
+
+        // The table the dialog places bitmaps by.
+        const weld::Anchor a = weld::AnchorOf(e.n);
+        EXPECT_EQ(a.x, e.x);
+        EXPECT_EQ(a.y, e.y);
+        // The class the preview uses agrees with the drawing.
+        if (e.n <= 29 && e.cls != Any) {
+            const weld::Side side = weld::BasicSide(e.n);
+            EXPECT_EQ(side == weld::Side::Upper, e.cls == Up);
+            EXPECT_EQ(side == weld::Side::Centred, e.cls == Mid);
+        } else if (e.n <= 38) {
+            EXPECT_EQ(weld::AuxSide(e.n - 30) == weld::Side::Upper, e.cls == Up);
+        }
+    }
+    // No bitmap 30 or 44-48: their slots stay empty, and the table has 44 pairs with 49 last.
+    EXPECT_EQ(weld::AnchorTable()[29].x, 0);
+    EXPECT_EQ(weld::AnchorTable()[29].y, 0);
+    EXPECT_EQ(weld::AnchorTable()[43].x, 14);
+    EXPECT_EQ(weld::AnchorTable()[43].y, 15);
+    EXPECT_EQ(weld::AnchorOf(44).x + weld::AnchorOf(44).y, 0);
+    for (int n : {30, 44, 45, 46, 47, 48})
+        EXPECT_TRUE(ReadFile(std::string(TQ_BITMAP_DIR) + "/WELDS" + std::to_string(n) + ".bmpdesc").empty()) << n;
+}
+
+}  // namespace
