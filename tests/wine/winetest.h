@@ -316,24 +316,31 @@ inline void DismissMenu(HWND menuWindow, HWND owner) {
 
 // ---- pixels
 
-// A copy of a window's client area, read back as 0x00RRGGBB values.
+// A top-down 32-bit DIB of w x h pixels.
+inline BITMAPINFO Dib32(int w, int h) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    return bi;
+}
+
+// A copy of a window's client area, read back as 0x00RRGGBB values. With `redraw` false it is
+// what the window shows at the moment, so a test sees whether the window repainted by itself.
 class Capture {
 public:
-    explicit Capture(HWND hwnd) {
+    explicit Capture(HWND hwnd, bool redraw = true) {
         RECT rc{};
         GetClientRect(hwnd, &rc);
         m_w = rc.right;
         m_h = rc.bottom;
         // Make sure everything pending is painted before reading the window back.
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (redraw) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         HDC wdc = GetDC(hwnd);
         HDC mem = CreateCompatibleDC(wdc);
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = m_w;
-        bi.bmiHeader.biHeight = -m_h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
+        BITMAPINFO bi = Dib32(m_w, m_h);
         void* bits = nullptr;
         HBITMAP dib = CreateDIBSection(wdc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
         HGDIOBJ old = SelectObject(mem, dib);
