@@ -151,12 +151,18 @@ int Mismatches(const Capture& now, const Capture& bare, const std::vector<Place>
     return bad;
 }
 
-// Waits until the dialog, repainting on its own, shows exactly `places` over `bare`.
-bool Shows(HWND dlg, const Capture& bare, const std::vector<Place>& places, std::string* why) {
+std::string Describe(const char* fmt, int n = 0) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, fmt, n);
+    return buf;
+}
+
+// Checks that the dialog, repainting on its own, comes to show exactly `places` over `bare`.
+void ExpectPreview(HWND dlg, const Capture& bare, const std::vector<Place>& places, const std::string& what) {
     int bad = 0;
-    WaitFor([&] { return (bad = Mismatches(Capture(dlg, false), bare, places, why)) == 0; }, 3000);
-    if (bad) *why = std::to_string(bad) + " pixels differ, first " + *why;
-    return bad == 0;
+    std::string first;
+    WaitFor([&] { return (bad = Mismatches(Capture(dlg, false), bare, places, &first)) == 0; }, 3000);
+    ok(bad == 0, "%s: %d pixels differ, first %s", what.c_str(), bad, first.c_str());
 }
 
 // The controls stand over the preview; hidden, the picture is the painting alone.
@@ -439,48 +445,53 @@ void PreviewPixels() {
     const bool result = Open(host, [&](HWND dlg) {
         if (!dlg) return ok(false, "dialog did not appear");
         HideControls(dlg);
-        std::string why;
         // Upper and lower symbols, basic and auxiliary, for each line type; centred ones go low.
         for (int lt : {0, 1, 2}) {
             SelectCombo(dlg, 114, lt);
+            // The list's change repaints by itself.
+            Capture seen(dlg, false);
+            WaitFor([&] {
+                seen = Capture(dlg, false);
+                return LineAt(seen, 92) && LineAt(seen, 86) == (lt == 1) && LineAt(seen, 98) == (lt == 2);
+            }, 3000);
+            ok(LineAt(seen, 92) && LineAt(seen, 86) == (lt == 1) && LineAt(seen, 98) == (lt == 2),
+               "line type %d: identification line above %d below %d", lt, LineAt(seen, 86), LineAt(seen, 98));
             const Capture bare = Bare(dlg);
-            ok(LineAt(bare, 92) && LineAt(bare, 86) == (lt == 1) && LineAt(bare, 98) == (lt == 2),
-               "line type %d: identification line above %d below %d", lt, LineAt(bare, 86), LineAt(bare, 98));
             const int up = lt == 1 ? 86 : 92, low = lt == 2 ? 98 : 92;
             for (UINT id : {205u, 206u, 302u, 303u}) Post(dlg, id);
-            ok(Shows(dlg, bare, {{6, 160, up}, {7, 160, low}, {33, 160, up}, {34, 160, low}}, &why),
-               "line type %d, V both sides and concave: %s", lt, why.c_str());
+            ExpectPreview(dlg, bare, {{6, 160, up}, {7, 160, low}, {33, 160, up}, {34, 160, low}},
+                          Describe("line type %d, V both sides and concave", lt));
             for (UINT id : {205u, 206u, 302u, 303u, 223u}) Post(dlg, id);
-            ok(Shows(dlg, bare, {{24, 160, low}}, &why), "line type %d, centred spot weld: %s", lt, why.c_str());
+            ExpectPreview(dlg, bare, {{24, 160, low}}, Describe("line type %d, centred spot weld", lt));
             for (UINT id : {203u, 203u}) Post(dlg, id);
-            ok(Shows(dlg, bare, {}, &why), "line type %d, cleared: %s", lt, why.c_str());
+            ExpectPreview(dlg, bare, {}, Describe("line type %d, cleared", lt));
         }
         // Every symbol by itself on the reference line.
         SelectCombo(dlg, 114, 0);
         const Capture bare = Bare(dlg);
         for (int n = 1; n <= 29; ++n) {
             Post(dlg, 199 + n);
-            ok(Shows(dlg, bare, {{n, 160, 92}}, &why), "basic %d: %s", n, why.c_str());
+            ExpectPreview(dlg, bare, {{n, 160, 92}}, Describe("basic %d", n));
             const bool centred = n == 3 || n == 24 || n == 27;
             for (UINT id : centred ? std::vector<UINT>{203, 203} : std::vector<UINT>{199u + n}) Post(dlg, id);
         }
         for (int v = 1; v <= 8; ++v) {
             Post(dlg, 299 + v);
-            ok(Shows(dlg, bare, {{30 + v, 160, 92}}, &why), "auxiliary %d: %s", v, why.c_str());
+            ExpectPreview(dlg, bare, {{30 + v, 160, 92}}, Describe("auxiliary %d", v));
             Post(dlg, 299 + v);
         }
         for (int i = 0; i < 5; ++i) {
             Post(dlg, 400 + i);
             Post(dlg, 500 + i);
-            ok(Shows(dlg, bare, {{39 + i, 48, 92}, {39 + i, 372, 92}}, &why), "supplement %d at head and tail: %s",
-               39 + i, why.c_str());
+            ExpectPreview(dlg, bare, {{39 + i, 48, 92}, {39 + i, 372, 92}},
+                          Describe("supplement %d at head and tail", 39 + i));
             Post(dlg, 400 + i);
             Post(dlg, 500 + i);
         }
         Post(dlg, 600);
-        ok(Shows(dlg, bare, {{49, 282, 92}}, &why), "middle symbol: %s", why.c_str());
+        ExpectPreview(dlg, bare, {{49, 282, 92}}, Describe("middle symbol"));
         Post(dlg, 600);
-        ok(Shows(dlg, bare, {}, &why), "all cleared: %s", why.c_str());
+        ExpectPreview(dlg, bare, {}, Describe("all cleared"));
         Click(dlg, IDOK);
     });
     ok(result, "OK returns true");
@@ -507,8 +518,7 @@ void BadInput() {
         ok(!LineAt(bare, 86) && !LineAt(bare, 98), "no identification line");
         // Symbols of both sides go on the reference line; the picture is the bare one plus them.
         Post(dlg, 206);
-        std::string why;
-        ok(Shows(dlg, bare, {{7, 160, 92}}, &why), "lower symbol on y 92: %s", why.c_str());
+        ExpectPreview(dlg, bare, {{7, 160, 92}}, Describe("lower symbol on y 92"));
         Post(dlg, 206);
         Post(dlg, 300);
         Click(dlg, IDOK);
