@@ -121,14 +121,11 @@ void PaintWeldPreview(HDC hdc, const WeldRecord& rec, const weld::Anchor* anchor
     LineTo(hdc, 12, 52);
     if (const int y = IdentificationLineY(rec.nLineType)) Line(hdc, kLineLeft, y, kLineRight, y);
 
-    gdi::MemoryDC mem(hdc);
     for (const Placement& p : PreviewPlacements(rec)) {
         gdi::Bitmap bitmap(LoadBitmapW(resources, BitmapName(p.bitmap).c_str()));
-        if (!bitmap) continue;
         const Anchor a = anchors[p.bitmap == kMiddleBitmap ? kAnchorCount - 1 : p.bitmap - 1];
-        gdi::Select select(mem.get(), bitmap.get());
         // AND keeps what lies under the white background and darkens it with the strokes.
-        BitBlt(hdc, p.x - a.x, p.y - a.y, kBitmapSize, kBitmapSize, mem.get(), 0, 0, SRCAND);
+        gdi::DrawBitmap(hdc, bitmap.get(), p.x - a.x, p.y - a.y, {kBitmapSize, kBitmapSize}, SRCAND);
     }
 }
 

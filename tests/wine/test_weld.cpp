@@ -521,7 +521,9 @@ void BadInput() {
         ExpectPreview(dlg, bare, {{7, 160, 92}}, Describe("lower symbol on y 92"));
         Post(dlg, 206);
         Post(dlg, 300);
-        Click(dlg, IDOK);
+        // Posted behind the picks, so OK sees them taken.
+        PostMessageW(dlg, WM_COMMAND, IDOK, 0);
+        WaitFor([&] { return !IsWindow(dlg); });
     });
     ok(result, "OK returns true");
     ok(host.v[BASIC1] == 1000 && host.v[BASIC2] == -1 && host.v[AUX1] == 1 && host.v[AUX2] == 0 &&
