@@ -81,8 +81,6 @@ const AFX_MSGMAP* CWeldDlg::GetThisMessageMap() {
     return &map;
 }
 
-void CWeldDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_WELD_LINE_TYPE, m_cmbLineType); }
-
 void CWeldDlg::SetEditText(int id, const CString& text) {
     // The limit of the edit stops typing only: a longer host text is cut here, on a whole
     // character.
@@ -101,6 +99,8 @@ void CWeldDlg::ReadEditText(int id, CString& text) const {
 
 BOOL CWeldDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    // The data exchange binds nothing here: the list is reached through its window.
+    m_cmbLineType.m_hWnd = GetDlgItem(IDC_WELD_LINE_TYPE);
     for (const EditField& f : kFillOrder) SetEditText(f.id, m_data.*f.text);
     for (int id : kLimitedEdits) SendDlgItemMessageW(m_hWnd, id, EM_LIMITTEXT, kTextLimit, 0);
     ::ShowWindow(GetDlgItem(IDC_WELD_LEFT_EDGE), SW_HIDE);

@@ -21,7 +21,6 @@ protected:
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void DoDataExchange(CDataExchange* pDX) override;
 
 private:
     void OnPaint();
