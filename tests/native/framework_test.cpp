@@ -8,18 +8,11 @@
 
 #include "framework/afxstr.h"
 #include "framework/gbk.h"
+#include "tests/host_strings.h"
 
 namespace {
 
-struct Header {
-    long refs;
-    int length;
-    int capacity;
-};
-const Header& HeaderOf(const CString& s) {
-    const char* chars = s;
-    return *reinterpret_cast<const Header*>(chars - sizeof(Header));
-}
+using Header = StringHeader;
 
 TEST(CString, HeaderStandsBeforeTheCharactersAndIsOneMallocBlock) {
     CString s("abc");
@@ -69,30 +62,6 @@ TEST(CString, BufferAccessAndSubstrings) {
 
 // ---- assignment and buffer contract, as the host's record strings rely on it
 
-// A string object holding whatever header the test builds, as a host's field would: a count of
-// -1 stands for the host's own empty string or a locked buffer, which must never be freed or
-// have its count changed by the module.
-struct HostBlock {
-    explicit HostBlock(const char* text, long refs) {
-        const int n = static_cast<int>(std::strlen(text));
-        header = static_cast<Header*>(std::malloc(sizeof(Header) + n + 1));
-        *header = Header{refs, n, n};
-        std::memcpy(chars(), text, n + 1);
-    }
-    ~HostBlock() { std::free(header); }
-    char* chars() { return reinterpret_cast<char*>(header + 1); }
-    Header* header;
-};
-
-// Puts a raw character pointer into a string object, and takes it out again before the object
-// is destroyed (so a block the test owns is never released through the string).
-void Point(CString& s, char* chars) { std::memcpy(static_cast<void*>(&s), &chars, sizeof chars); }
-void Forget(CString& s) {
-    CString empty;
-    const char* p = empty;
-    std::memcpy(static_cast<void*>(&s), &p, sizeof p);
-}
-
 }  // namespace
 
 // Live blocks of the C runtime heap, counted at malloc and free (the only calls the string
@@ -120,21 +89,19 @@ struct Holder {
     // The string under test, one more reference when shared, a block for negative counts.
     CString s;
     CString extra;
-    HostBlock* block = nullptr;
+    LockedBlock* block = nullptr;
     Holder(Kind kind, const char* text) {
         switch (kind) {
             case Kind::Empty: break;
             case Kind::Owned: s = text; break;
             case Kind::Shared: s = text; extra = s; break;
-            case Kind::Negative: block = new HostBlock(text, -1); Point(s, block->chars()); break;
-            case Kind::NegativeEmpty: block = new HostBlock("", -1); Point(s, block->chars()); break;
+            case Kind::Negative: block = new LockedBlock(text); block->PutInto(s); break;
+            case Kind::NegativeEmpty: block = new LockedBlock(""); block->PutInto(s); break;
         }
     }
     ~Holder() {
-        if (block) {
-            if (static_cast<const char*>(s) == block->chars()) Forget(s);
-            delete block;
-        }
+        if (block) block->TakeBackFrom(s);
+        delete block;
     }
 };
 
@@ -195,16 +162,16 @@ TEST(CString, SelfAssignmentAndCopiesOfNegativeCounts) {
         EXPECT_STREQ(a, "self");
         EXPECT_EQ(HeaderOf(a).refs, 1);
 
-        HostBlock locked("locked", -1);
+        LockedBlock locked("locked");
         CString host;
-        Point(host, locked.chars());
+        locked.PutInto(host);
         CString copy(host);  // copy construction copies as assignment does
         EXPECT_STREQ(copy, "locked");
         EXPECT_NE(static_cast<const char*>(copy), locked.chars());
         EXPECT_EQ(HeaderOf(copy).refs, 1);
         host = host;
         EXPECT_EQ(locked.header->refs, -1);
-        Forget(host);
+        locked.TakeBackFrom(host);
     }
     EXPECT_EQ(HeapInUse(), before);
 }

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/afxstr.h"
+#include "tests/host_strings.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
@@ -44,37 +44,7 @@ struct Host {
 };
 static_assert(offsetof(Host, s) - offsetof(Host, v) == 64, "strings follow the sixteen values");
 
-struct Header {
-    long refs;
-    int length;
-    int capacity;
-};
-const Header& HeaderOf(const CString& s) { return *reinterpret_cast<const Header*>(static_cast<const char*>(s) - sizeof(Header)); }
 const char* Ptr(const CString& s) { return s; }
-
-// A string block with a negative count, as a host's locked buffer: never freed or counted by
-// the module.
-struct LockedBlock {
-    explicit LockedBlock(const char* text) {
-        const int n = static_cast<int>(std::strlen(text));
-        header = static_cast<Header*>(std::malloc(sizeof(Header) + n + 1));
-        *header = Header{-1, n, n};
-        std::memcpy(chars(), text, n + 1);
-    }
-    ~LockedBlock() { std::free(header); }
-    char* chars() { return reinterpret_cast<char*>(header + 1); }
-    void PutInto(CString& s) {
-        char* p = chars();
-        std::memcpy(static_cast<void*>(&s), &p, sizeof p);
-    }
-    void TakeBackFrom(CString& s) {
-        if (Ptr(s) != chars()) return;
-        CString empty;
-        const char* p = empty;
-        std::memcpy(static_cast<void*>(&s), &p, sizeof p);
-    }
-    Header* header;
-};
 
 bool InModule(const void* p) {
     const auto* base = reinterpret_cast<const unsigned char*>(g_module);
