@@ -20,24 +20,18 @@ constexpr POINT kHeadMenuAt{468, 88};
 constexpr POINT kTailMenuAt{468, 148};
 constexpr POINT kMiddleMenuAt{468, 118};
 
-// The edits whose texts the record carries, in the order OK reads them. Edit 107 is none of
-// them: it stays hidden, never filled and never read.
+// The edits whose texts the record carries. Edit 107 is none of them: it stays hidden, never
+// filled and never read; strReserved has no edit and only passes through.
 struct EditField {
     int id;
     CString WeldRecord::*text;
 };
-constexpr EditField kReadOrder[] = {
+constexpr EditField kTextEdits[] = {
     {IDC_WELD_UP_LEFT, &WeldRecord::strUpLeft},     {IDC_WELD_UP_MID, &WeldRecord::strUpMid},
     {IDC_WELD_UP_RIGHT, &WeldRecord::strUpRight},   {IDC_WELD_DOWN_LEFT, &WeldRecord::strDownLeft},
     {IDC_WELD_DOWN_MID, &WeldRecord::strDownMid},   {IDC_WELD_DOWN_RIGHT, &WeldRecord::strDownRight},
     {IDC_WELD_TAIL, &WeldRecord::strTail},          {IDC_WELD_UP_FAR, &WeldRecord::strUpFar},
     {IDC_WELD_DOWN_FAR, &WeldRecord::strDownFar},
-};
-constexpr EditField kFillOrder[] = {
-    {IDC_WELD_UP_LEFT, &WeldRecord::strUpLeft},     {IDC_WELD_UP_RIGHT, &WeldRecord::strUpRight},
-    {IDC_WELD_UP_MID, &WeldRecord::strUpMid},       {IDC_WELD_DOWN_LEFT, &WeldRecord::strDownLeft},
-    {IDC_WELD_DOWN_RIGHT, &WeldRecord::strDownRight}, {IDC_WELD_DOWN_MID, &WeldRecord::strDownMid},
-    {IDC_WELD_UP_FAR, &WeldRecord::strUpFar},       {IDC_WELD_DOWN_FAR, &WeldRecord::strDownFar},
 };
 constexpr int kLimitedEdits[] = {IDC_WELD_UP_LEFT,   IDC_WELD_UP_MID,    IDC_WELD_UP_RIGHT, IDC_WELD_DOWN_RIGHT,
                                  IDC_WELD_DOWN_MID,  IDC_WELD_DOWN_LEFT, IDC_WELD_LEFT_EDGE, IDC_WELD_TAIL,
@@ -101,10 +95,9 @@ BOOL CWeldDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The data exchange binds nothing here: the list is reached through its window.
     m_cmbLineType.m_hWnd = GetDlgItem(IDC_WELD_LINE_TYPE);
-    for (const EditField& f : kFillOrder) SetEditText(f.id, m_data.*f.text);
+    for (const EditField& f : kTextEdits) SetEditText(f.id, m_data.*f.text);
     for (int id : kLimitedEdits) SendDlgItemMessageW(m_hWnd, id, EM_LIMITTEXT, kTextLimit, 0);
     ::ShowWindow(GetDlgItem(IDC_WELD_LEFT_EDGE), SW_HIDE);
-    SetEditText(IDC_WELD_TAIL, m_data.strTail);
     for (const char* text : kLineTypes) m_cmbLineType.AddString(text);
     // A value outside 0-2 selects nothing.
     m_cmbLineType.SetCurSel(m_data.nLineType);
@@ -123,7 +116,7 @@ void PaintWeldPreview(HDC hdc, const WeldRecord& rec, const weld::Anchor* anchor
 
     for (const Placement& p : PreviewPlacements(rec)) {
         gdi::Bitmap bitmap(LoadBitmapW(resources, BitmapName(p.bitmap).c_str()));
-        const Anchor a = anchors[p.bitmap == kMiddleBitmap ? kAnchorCount - 1 : p.bitmap - 1];
+        const Anchor a = anchors[AnchorSlot(p.bitmap)];  // every placed bitmap has its pair
         // AND keeps what lies under the white background and darkens it with the strokes.
         gdi::DrawBitmap(hdc, bitmap.get(), p.x - a.x, p.y - a.y, {kBitmapSize, kBitmapSize}, SRCAND);
     }
@@ -166,6 +159,6 @@ BOOL CWeldDlg::PreTranslateMessage(MSG* msg) {
 }
 
 void CWeldDlg::OnOK() {
-    for (const EditField& f : kReadOrder) ReadEditText(f.id, m_data.*f.text);
+    for (const EditField& f : kTextEdits) ReadEditText(f.id, m_data.*f.text);
     CDialog::OnOK();
 }

@@ -20,18 +20,12 @@ constexpr NamedAnchor kNamed[] = {
 
 constexpr const char kPrefix[] = "WELDS";
 
-// Slot of a bitmap number in the table: k for bitmap k + 1, the last slot for bitmap 49.
-int SlotOf(int bitmap) {
-    if (bitmap >= 1 && bitmap < kAnchorCount) return bitmap - 1;
-    return bitmap == kMiddleBitmap ? kAnchorCount - 1 : -1;
-}
-
 struct Table {
     Anchor pairs[kAnchorCount] = {};
     Table() {
         for (const NamedAnchor& a : kNamed) {
             if (std::strncmp(a.name, kPrefix, sizeof kPrefix - 1) != 0) continue;
-            const int slot = SlotOf(std::atoi(a.name + sizeof kPrefix - 1));
+            const int slot = AnchorSlot(std::atoi(a.name + sizeof kPrefix - 1));
             if (slot >= 0) pairs[slot] = {a.x, a.y};
         }
     }
@@ -44,10 +38,15 @@ const Table& TheTable() {
 
 }  // namespace
 
+int AnchorSlot(int bitmap) {
+    if (bitmap >= 1 && bitmap < kAnchorCount) return bitmap - 1;
+    return bitmap == kMiddleBitmap ? kAnchorCount - 1 : -1;
+}
+
 const Anchor* AnchorTable() { return TheTable().pairs; }
 
 Anchor AnchorOf(int bitmap) {
-    const int slot = SlotOf(bitmap);
+    const int slot = AnchorSlot(bitmap);
     return slot < 0 ? Anchor{0, 0} : TheTable().pairs[slot];
 }
 

@@ -83,5 +83,7 @@ Anchor AnchorOf(int bitmap);
 // The table itself: pair k for bitmap k + 1 (k = 0..42), the last pair for bitmap 49.
 constexpr int kAnchorCount = 44;
 const Anchor* AnchorTable();
+// The pair of a bitmap in that table, or -1 for numbers it has no pair for.
+int AnchorSlot(int bitmap);
 
 }  // namespace weld
