@@ -194,32 +194,32 @@ TEST(CString, BufferTable) {
         {"abc", true, 2, nullptr, 0, ""},
         {"abc", false, 3, nullptr, 99, "abc"},
     };
-    const long before = HeapInUse();
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
-        CString s(c.start);
-        CString other;
-        if (c.shared) other = s;
-        char* buf = s.GetBuffer(c.room);
-        ASSERT_NE(buf, nullptr);
-        if (c.write) std::strcpy(buf, c.write);
-        s.ReleaseBuffer(c.release);
-        EXPECT_STREQ(s, c.expect);
-        EXPECT_EQ(s.GetLength(), static_cast<int>(std::strlen(c.expect)));
-        EXPECT_EQ(s.c_str()[s.GetLength()], 0);
-        if (c.shared) { EXPECT_STREQ(other, c.start); }
+        const long before = HeapInUse();
+        {
+            CString s(c.start);
+            CString other;
+            if (c.shared) other = s;
+            char* buf = s.GetBuffer(c.room);
+            ASSERT_NE(buf, nullptr);
+            if (c.write) std::strcpy(buf, c.write);
+            s.ReleaseBuffer(c.release);
+            EXPECT_STREQ(s, c.expect);
+            EXPECT_EQ(s.GetLength(), static_cast<int>(std::strlen(c.expect)));
+            EXPECT_EQ(s.c_str()[s.GetLength()], 0);
+            if (c.shared) { EXPECT_STREQ(other, c.start); }
+        }
+        EXPECT_EQ(HeapInUse(), before);
     }
     // A buffer filled to its end with no NUL: the length stops at the capacity.
-    {
-        CString s;
-        char* buf = s.GetBuffer(6);
-        const int capacity = HeaderOf(s).capacity;
-        std::memset(buf, 'z', capacity + 1);
-        s.ReleaseBuffer();
-        EXPECT_EQ(s.GetLength(), capacity);
-        EXPECT_EQ(s.c_str()[capacity], 0);
-    }
-    EXPECT_EQ(HeapInUse(), before);
+    CString s;
+    char* buf = s.GetBuffer(6);
+    const int capacity = HeaderOf(s).capacity;
+    std::memset(buf, 'z', capacity + 1);
+    s.ReleaseBuffer();
+    EXPECT_EQ(s.GetLength(), capacity);
+    EXPECT_EQ(s.c_str()[capacity], 0);
 }
 
 TEST(CStringArray, LayoutIsVtableDataSizeMaxGrowBy) {
