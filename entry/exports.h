@@ -6,3 +6,4 @@
 #include "entry/exports_geotol_combined.h"
 #include "entry/exports_geotol_single.h"
 #include "entry/exports_rough.h"
+#include "entry/exports_weld.h"

@@ -4,7 +4,7 @@
 #include "weld/WeldDlg.h"
 #include "weld/weld_record.h"
 
-extern "C" bool WINAPI TQDim_WeldDlg(WeldRecord* record) {
+extern "C" TQDIM_RESULT WINAPI TQDim_WeldDlg(WeldRecord* record) {
     if (!record) return false;
     AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
     CWeldDlg dlg;

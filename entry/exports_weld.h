@@ -12,9 +12,11 @@
 
 #include <windows.h>
 
+#include "entry/export_result.h"
+
 struct WeldRecord;
 
 extern "C" {
 // Ordinal 5: weld symbol "焊接符号". Returns 1 when the user closed with OK, else 0.
-bool WINAPI TQDim_WeldDlg(WeldRecord* record);
+TQDIM_RESULT WINAPI TQDim_WeldDlg(WeldRecord* record);
 }

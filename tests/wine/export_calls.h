@@ -9,11 +9,14 @@
 
 #include <cstring>
 #include <functional>
+#include <new>
 #include <vector>
 
 #include "entry/exports.h"
 #include "res/rough_res.h"
 #include "res/tolerance_shared_res.h"
+#include "res/weld_res.h"
+#include "weld/WeldRecord.h"
 
 namespace winetest {
 
@@ -40,8 +43,10 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
     auto combinedForm = TQ_WIDE(TQDim_XWZH_XZDlg);
     auto combination = TQ_WIDE(TQDim_ZHGCDlg);
     auto setup = TQ_WIDE(TQDim_SetupDlg);
+    auto weld = TQ_WIDE(TQDim_WeldDlg);
 #undef TQ_WIDE
-    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination || !setup) return {};
+    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination || !setup || !weld)
+        return {};
     auto ints = [](unsigned char* h) { return reinterpret_cast<int*>(h + 0x800); };
     return {
         {"TQDim_RoughDlg", IDC_ROUGH_LAY, [=](unsigned char* h, bool null) {
@@ -72,6 +77,19 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
         // The style record at 0, the item-number record at 0x200; OK gives 1, Cancel 0.
         {"TQDim_SetupDlg", 0, [=](unsigned char* h, bool null) {
              return setup(null ? nullptr : reinterpret_cast<DimStyleRecord*>(h), reinterpret_cast<ItemNoRecord*>(h + 0x200));
+         }},
+        {"TQDim_WeldDlg", IDC_WELD_BASIC, [=](unsigned char* h, bool null) {
+             if (null) return weld(nullptr);
+             // The record holds framework strings, which zero bytes are not: build one in the block
+             // (V welds on both sides, a flat surface, the middle symbol) and take it down after.
+             auto* rec = new (h) WeldRecord{};
+             rec->nBasic1 = 6;
+             rec->nBasic2 = 7;
+             rec->nAux1 = 1;
+             rec->nMiddle = 1;
+             const INT_PTR result = weld(rec);
+             rec->~WeldRecord();
+             return result;
          }},
     };
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "entry/exports_weld.h"
 #include "tests/host_strings.h"
 #include "tests/wine/winetest.h"
 
@@ -13,8 +14,7 @@ using namespace winetest;
 
 namespace {
 
-using WeldFn = bool(WINAPI*)(void*);
-WeldFn g_weld;
+decltype(&TQDim_WeldDlg) g_weld;
 HMODULE g_module;
 
 const char* kCaption = "焊接符号";
@@ -35,7 +35,7 @@ struct Host {
         for (int32_t& x : v) x = 0;
         v[BASIC1] = v[BASIC2] = v[AUX1] = v[AUX2] = v[MIDDLE] = -1;
     }
-    void* record() { return v; }
+    WeldRecord* record() { return reinterpret_cast<WeldRecord*>(v); }
     bool GuardsIntact() const {
         for (unsigned char b : guardBefore) if (b != 0xCD) return false;
         for (unsigned char b : guardAfter) if (b != 0xCD) return false;
@@ -506,7 +506,7 @@ void BadInput() {
 
 int main() {
     g_module = LoadModule();
-    g_weld = g_module ? Export<WeldFn>(g_module, "TQDim_WeldDlg") : nullptr;
+    g_weld = g_module ? Export<decltype(&TQDim_WeldDlg)>(g_module, "TQDim_WeldDlg") : nullptr;
     ok(g_weld != nullptr, "TQDim_WeldDlg exported");
     if (!g_weld) return Summary("test_weld");
     TemplateTextsAndStrings();
