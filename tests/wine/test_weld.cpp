@@ -287,6 +287,13 @@ void TemplateTextsAndStrings() {
             if (std::wstring(c.cls) == L"Edit")
                 ok(SendMessageW(w, EM_GETLIMITTEXT, 0, 0) == 40, "edit %d limited to 40", c.id);
         }
+        LOGFONTW lf{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+        HDC screen = GetDC(nullptr);
+        const int height = -MulDiv(11, GetDeviceCaps(screen, LOGPIXELSY), 72);
+        ReleaseDC(nullptr, screen);
+        ok(Utf8(lf.lfFaceName) == "宋体" && lf.lfHeight == height, "dialog font %s %ld", Utf8(lf.lfFaceName).c_str(),
+           lf.lfHeight);
         ok((GetWindowLongW(GetDlgItem(dlg, 1), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON, "OK is the default button");
         ok((GetWindowLongW(GetDlgItem(dlg, 114), GWL_STYLE) & 3) == CBS_DROPDOWNLIST, "114 is a drop-down list");
         ok(ItemText(dlg, 1) == "确定" && ItemText(dlg, 2) == "取消" && ItemText(dlg, 110) == "基准符号" &&
