@@ -225,8 +225,9 @@ void HooksTablesAndPages() {
         found = CDialog::FromHandle(d) == &dlg && CDialog::FromHandle(dlg.page.m_hWnd) == &dlg.page &&
                 !CDialog::FromHandle(windows.host);
         NMHDR nm{GetDlgItem(d, 201), 201, static_cast<UINT>(NM_CLICK)};
-        SendMessageW(d, WM_NOTIFY, 201, reinterpret_cast<LPARAM>(&nm));
-        notifyAnswer = GetWindowLongPtrW(d, DWLP_MSGRESULT);
+        // The dialog manager answers with DWLP_MSGRESULT (read from the window later, another
+        // message may have reset it).
+        notifyAnswer = SendMessageW(d, WM_NOTIFY, 201, reinterpret_cast<LPARAM>(&nm));
         PostMessageW(d, WM_COMMAND, 303, 0);
         WaitFor([&] { return dlg.hook.picks == 1; }, 2000);
         HWND pageEdit = dlg.page.m_hWnd ? GetDlgItem(dlg.page.m_hWnd, 210) : nullptr;
@@ -245,7 +246,7 @@ void HooksTablesAndPages() {
     }, [&] { return dlg.DoModal(); });
     ok(result == IDOK, "closed with %d", static_cast<int>(result));
     ok(dlg.hook.answered == 42, "a hook sees the dialog's messages (%d)", static_cast<int>(dlg.hook.answered));
-    ok(notifyAnswer == 77, "a notification handler's result goes to DWLP_MSGRESULT (%ld)",
+    ok(notifyAnswer == 77, "a notification handler's result is the answer to the sender (%ld)",
        static_cast<long>(notifyAnswer));
     ok(dlg.hook.picks == 1 && dlg.picks == 0, "a hook that takes a posted command keeps it from the tables");
     ok(dlg.drawnIds == 2, "owner drawing reaches the entry of the control that asked (mask %u)", dlg.drawnIds);
