@@ -1,0 +1,266 @@
+// The dimension and tolerance dialog through TQDim_TollerDlg, as a host calls it: the record
+// laid out by byte offsets (independently of the module's struct) in the host's 332 bytes
+// between guard bytes, the dialog scripted from a second thread, the bytes checked afterwards.
+#include <cstring>
+#include <string>
+
+#include "framework/afxstr.h"
+#include "tests/wine/winetest.h"
+
+using namespace winetest;
+
+namespace {
+
+using TollerFn = bool(WINAPI*)(void*, const CStringArray*);
+TollerFn g_toller;
+
+const char* kCaption = "尺寸与公差";
+
+enum : int { PREFIX = 0, VALUE = 40, ZONE = 80, UPPER = 120, LOWER = 160, HOLE = 200, SHAFT = 240,
+             SUFFIX = 280, FLAGS = 320, INPUT = 324, DISPLAY = 325, KEEP_PREFIX = 326, KEEP_STYLE = 327,
+             THEORY = 328, USED = 329, HOST_SIZE = 332 };
+
+struct Host {
+    unsigned char guardBefore[16];
+    unsigned char rec[HOST_SIZE];
+    unsigned char guardAfter[16];
+
+    Host() {
+        std::memset(this, 0xCD, sizeof *this);
+        std::memset(rec, 0, USED);  // the host's alignment bytes 329..331 keep 0xCD
+    }
+    void Put(int off, const char* utf8) {
+        const std::string g = Gbk(utf8);
+        std::memcpy(rec + off, g.c_str(), g.size() + 1);
+    }
+    std::string Text(int off) const {
+        return Utf8FromGbk(std::string(reinterpret_cast<const char*>(rec + off), strnlen(reinterpret_cast<const char*>(rec + off), 40)));
+    }
+    uint32_t Flags() const { uint32_t v; std::memcpy(&v, rec + FLAGS, 4); return v; }
+    void SetFlags(uint32_t v) { std::memcpy(rec + FLAGS, &v, 4); }
+    bool Untouched(const Host& before) const { return std::memcmp(this, &before, sizeof *this) == 0; }
+    // Offsets where this and `other` differ, for messages.
+    std::string Diff(const Host& other) const {
+        std::string s;
+        for (int i = 0; i < static_cast<int>(sizeof *this); ++i)
+            if (reinterpret_cast<const unsigned char*>(this)[i] != reinterpret_cast<const unsigned char*>(&other)[i])
+                s += std::to_string(i - 16) + " ";
+        return s.empty() ? "none" : s;
+    }
+};
+
+bool Open(Host& host, const CStringArray* symbols, const std::function<void(HWND)>& script) {
+    return RunDialog(kCaption, script, [&] { return g_toller(host.rec, symbols); });
+}
+
+// The controls whose enable state follows the input mode, and the ids enabled in each mode.
+const int kModeControls[] = {203, 204, 205, 206, 207, 213, 214, 215, 216, 217, 224, 225, 226, 10066, 10067};
+const char* const kZoneSet = "203 213 224 225 226 10066";
+const char* const kDeviationSet = "204 205 214 215";
+const char* const kFitSet = "206 207 216 217 10067";
+
+std::string EnabledSet(HWND dlg) {
+    std::string s;
+    for (int id : kModeControls)
+        if (Enabled(dlg, id)) s += (s.empty() ? "" : " ") + std::to_string(id);
+    return s;
+}
+int CheckedOf(HWND dlg, int first) {
+    for (int id = first; id < first + 3; ++id)
+        if (Checked(dlg, id)) return id;
+    return 0;
+}
+bool AlwaysEnabled(HWND dlg) {
+    for (int id : {211, 212, 218, 202, 220, 221, 222, 227, 1169, 2001, 2002, IDOK, IDCANCEL})
+        if (!Enabled(dlg, id)) return false;
+    return true;
+}
+
+// ---- opening and OK without changes
+
+void Openings() {
+    Scenario s("opening modes and OK without changes");
+    struct Case {
+        uint32_t flags;
+        uint8_t inputByte, displayByte;
+        const char* enabled;
+        int inputRadio, displayRadio;
+        uint32_t flagsAfter;
+        uint8_t inputAfter, displayAfter;
+    } cases[] = {
+        // zone, both display bits, host bits and high bits
+        {0x1F5, 8, 0, kZoneSet, 220, 226, 0xF5, 4, 0x30},
+        {0x14, 0, 0x30, kZoneSet, 220, 224, 0x14, 4, 0x10},
+        {0x24, 0, 0, kZoneSet, 220, 225, 0x24, 4, 0x20},
+        // zone without display bits keeps the host's display byte
+        {0x84, 2, 0x30, kZoneSet, 220, 224, 0xB4, 4, 0x30},
+        // zone wins over deviations
+        {0x2C, 8, 0, kZoneSet, 220, 225, 0x24, 4, 0x20},
+        {0x18, 4, 0x10, kDeviationSet, 221, 224, 0x28, 8, 0x20},
+        {0x38, 2, 0, kDeviationSet, 221, 226, 0x38, 8, 0x30},
+        {0x48, 0, 0x10, kDeviationSet, 221, 224, 0x68, 8, 0x20},
+        // neither zone nor deviations: fit, whatever the input byte said
+        {0x00, 4, 0x10, kFitSet, 222, 224, 0x22, 2, 0x20},
+        {0xFFFFFFF2, 8, 0x30, kFitSet, 222, 224, 0xE2, 2, 0x20},
+    };
+    for (const Case& c : cases) {
+        Host host;
+        host.Put(PREFIX, "M");
+        host.Put(VALUE, "25");
+        host.SetFlags(c.flags);
+        host.rec[INPUT] = c.inputByte;
+        host.rec[DISPLAY] = c.displayByte;
+        host.rec[THEORY] = 0xAA;  // never read: the box opens unchecked, OK writes 0
+        Host expected = host;
+        const bool result = Open(host, nullptr, [&](HWND dlg) {
+            if (!dlg) return ok(false, "dialog did not appear");
+            ok(EnabledSet(dlg) == c.enabled, "flags %#x: enabled \"%s\", expected \"%s\"", c.flags,
+               EnabledSet(dlg).c_str(), c.enabled);
+            ok(AlwaysEnabled(dlg), "flags %#x: a control outside the mode set is disabled", c.flags);
+            ok(CheckedOf(dlg, 220) == c.inputRadio && CheckedOf(dlg, 224) == c.displayRadio,
+               "flags %#x: radios %d %d, expected %d %d", c.flags, CheckedOf(dlg, 220), CheckedOf(dlg, 224),
+               c.inputRadio, c.displayRadio);
+            ok(!Checked(dlg, 2002), "理论 opens unchecked");
+            Click(dlg, IDOK);
+        });
+        ok(result, "flags %#x: OK returns true", c.flags);
+        expected.SetFlags(c.flagsAfter);
+        expected.rec[INPUT] = c.inputAfter;
+        expected.rec[DISPLAY] = c.displayAfter;
+        expected.rec[THEORY] = 0;
+        ok(host.Untouched(expected), "flags %#x: bytes differ at %s (nFlags %#x input %d display %#x)", c.flags,
+           host.Diff(expected).c_str(), host.Flags(), host.rec[INPUT], host.rec[DISPLAY]);
+    }
+}
+
+// ---- switching
+
+void Switches() {
+    Scenario s("input and display switches");
+    struct Path {
+        uint32_t flags;
+        std::vector<int> clicks;  // radios clicked in order
+        const char* enabled;      // after the last click
+        uint32_t flagsAfter;
+    } paths[] = {
+        {0x34, {221}, kDeviationSet, 0x38},             // zone with deviations stays
+        {0x14, {221}, kDeviationSet, 0x28},             // zone becomes deviations
+        {0x14, {225, 221}, kDeviationSet, 0x28},
+        {0x14, {226, 222}, kFitSet, 0x22},
+        {0x18, {220}, kZoneSet, 0x14},                  // radio 224 shows checked in deviation input
+        {0x38, {220}, kZoneSet, 0x34},
+        {0x00, {220, 225}, kZoneSet, 0x24},
+        {0x34, {222, 221, 220}, kZoneSet, 0x34},        // every switch sets the whole state
+        {0x24, {221, 222, 221}, kDeviationSet, 0x28},
+        {0xC1, {220, 226, 221, 222, 220, 224}, kZoneSet, 0xD5},
+    };
+    for (const Path& p : paths) {
+        Host host;
+        host.SetFlags(p.flags);
+        std::string trail;
+        for (int id : p.clicks) trail += std::to_string(id) + " ";
+        const bool result = Open(host, nullptr, [&](HWND dlg) {
+            if (!dlg) return ok(false, "dialog did not appear");
+            for (int id : p.clicks) ClickControl(dlg, id);
+            ok(EnabledSet(dlg) == p.enabled, "%#x then %s: enabled \"%s\", expected \"%s\"", p.flags, trail.c_str(),
+               EnabledSet(dlg).c_str(), p.enabled);
+            Click(dlg, IDOK);
+        });
+        ok(result && host.Flags() == p.flagsAfter, "%#x then %s: nFlags %#x, expected %#x", p.flags, trail.c_str(),
+           host.Flags(), p.flagsAfter);
+        ok(host.rec[INPUT] == (p.flagsAfter & 0x0E) && host.rec[DISPLAY] == (p.flagsAfter & 0x30),
+           "%#x then %s: input %d display %#x", p.flags, trail.c_str(), host.rec[INPUT], host.rec[DISPLAY]);
+    }
+}
+
+// ---- texts
+
+void Texts() {
+    Scenario s("texts in and out, cuts, Cancel");
+    Host host;
+    std::memset(host.rec, 'A', 40);  // prefix without NUL: read to the field's end only
+    host.Put(VALUE, "-25");
+    host.Put(ZONE, "H7");
+    host.Put(UPPER, "+0.021)");
+    host.Put(LOWER, "0))");
+    std::memset(host.rec + HOLE, 0x7A, 40);
+    host.Put(HOLE, "H8");  // bytes after the NUL are the host's and stay
+    const std::string chinese = Gbk("公差公差公差公差公差公差公差公差公差公差");  // 40 bytes, no NUL
+    std::memcpy(host.rec + SHAFT, chinese.data(), 40);
+    host.Put(SUFFIX, "");
+    host.SetFlags(0x08);
+    host.rec[KEEP_PREFIX] = 2;
+    host.rec[KEEP_STYLE] = 0;
+    const Host before = host;
+
+    auto shown = [&](HWND dlg) {
+        ok(ItemText(dlg, 211) == std::string(39, 'A'), "prefix without NUL shows \"%s\"", ItemText(dlg, 211).c_str());
+        ok(ItemText(dlg, 212) == "-25" && ItemText(dlg, 213) == "H7", "value and zone shown");
+        ok(ItemText(dlg, 214) == "+0.021" && ItemText(dlg, 215) == "0)", "one \")\" dropped: \"%s\" \"%s\"",
+           ItemText(dlg, 214).c_str(), ItemText(dlg, 215).c_str());
+        ok(ItemText(dlg, 217) == "公差公差公差公差公差公差公差公差公差公", "a double-byte text cut whole: \"%s\"",
+           ItemText(dlg, 217).c_str());
+        ok(Checked(dlg, 1169) && !Checked(dlg, 2001), "check boxes from the record");
+    };
+
+    // Cancel after every kind of change writes nothing.
+    bool result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        shown(dlg);
+        SetItemText(dlg, 211, "X");
+        ClickControl(dlg, 220);
+        ClickControl(dlg, 2002);
+        ClickControl(dlg, 1169);
+        Click(dlg, IDCANCEL);
+    });
+    ok(!result && host.Untouched(before), "Cancel: result %d, bytes differ at %s", result, host.Diff(before).c_str());
+    result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        PostMessageW(dlg, WM_CLOSE, 0, 0);
+    });
+    ok(!result && host.Untouched(before), "close box: result %d", result);
+
+    // OK with typed texts: 39 bytes at most, on a character boundary.
+    result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        shown(dlg);
+        SetItemText(dlg, 212, std::string(45, '9').c_str());
+        SetItemText(dlg, 218, "ΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦ");  // 40 bytes in GBK
+        SetItemText(dlg, 213, "");
+        ClickControl(dlg, 2002);
+        ClickControl(dlg, 1169);
+        Click(dlg, IDOK);
+    });
+    ok(result, "OK returns true");
+    Host expected = before;
+    std::memset(expected.rec + PREFIX, 'A', 39);
+    expected.rec[PREFIX + 39] = 0;
+    std::memset(expected.rec + VALUE, '9', 39);
+    expected.rec[VALUE + 39] = 0;
+    expected.rec[ZONE] = 0;
+    expected.Put(UPPER, "+0.021");
+    expected.Put(LOWER, "0)");
+    expected.rec[SHAFT + 38] = 0;
+    const std::string phi = Gbk("ΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦ");
+    std::memcpy(expected.rec + SUFFIX, phi.c_str(), phi.size() + 1);
+    expected.SetFlags(0x28);
+    expected.rec[INPUT] = 8;
+    expected.rec[DISPLAY] = 0x20;
+    expected.rec[KEEP_PREFIX] = 0;
+    expected.rec[THEORY] = 1;
+    ok(host.Untouched(expected), "OK: bytes differ at %s", host.Diff(expected).c_str());
+}
+
+}  // namespace
+
+int main() {
+    HMODULE module = LoadModule();
+    g_toller = module ? Export<TollerFn>(module, "TQDim_TollerDlg") : nullptr;
+    ok(g_toller != nullptr, "TQDim_TollerDlg exported");
+    if (!g_toller) return Summary("test_toller");
+    ok(!g_toller(nullptr, nullptr), "a null record returns false");
+    Openings();
+    Switches();
+    Texts();
+    return Summary("test_toller");
+}
