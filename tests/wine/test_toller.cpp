@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/afxstr.h"
+#include "inhouse/TQSymbolWnd.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
@@ -17,7 +18,7 @@ TollerFn g_toller;
 const char* kCaption = "尺寸与公差";
 
 enum : int { PREFIX = 0, VALUE = 40, ZONE = 80, UPPER = 120, LOWER = 160, HOLE = 200, SHAFT = 240,
-             SUFFIX = 280, FLAGS = 320, INPUT = 324, DISPLAY = 325, KEEP_PREFIX = 326, KEEP_STYLE = 327,
+             SUFFIX = 280, FLAGS = 320, INPUT_MODE = 324, DISPLAY = 325, KEEP_PREFIX = 326, KEEP_STYLE = 327,
              THEORY = 328, USED = 329, HOST_SIZE = 332 };
 
 struct Host {
@@ -108,7 +109,7 @@ void Openings() {
         host.Put(PREFIX, "M");
         host.Put(VALUE, "25");
         host.SetFlags(c.flags);
-        host.rec[INPUT] = c.inputByte;
+        host.rec[INPUT_MODE] = c.inputByte;
         host.rec[DISPLAY] = c.displayByte;
         host.rec[THEORY] = 0xAA;  // never read: the box opens unchecked, OK writes 0
         Host expected = host;
@@ -125,11 +126,11 @@ void Openings() {
         });
         ok(result, "flags %#x: OK returns true", c.flags);
         expected.SetFlags(c.flagsAfter);
-        expected.rec[INPUT] = c.inputAfter;
+        expected.rec[INPUT_MODE] = c.inputAfter;
         expected.rec[DISPLAY] = c.displayAfter;
         expected.rec[THEORY] = 0;
         ok(host.Untouched(expected), "flags %#x: bytes differ at %s (nFlags %#x input %d display %#x)", c.flags,
-           host.Diff(expected).c_str(), host.Flags(), host.rec[INPUT], host.rec[DISPLAY]);
+           host.Diff(expected).c_str(), host.Flags(), host.rec[INPUT_MODE], host.rec[DISPLAY]);
     }
 }
 
@@ -168,8 +169,8 @@ void Switches() {
         });
         ok(result && host.Flags() == p.flagsAfter, "%#x then %s: nFlags %#x, expected %#x", p.flags, trail.c_str(),
            host.Flags(), p.flagsAfter);
-        ok(host.rec[INPUT] == (p.flagsAfter & 0x0E) && host.rec[DISPLAY] == (p.flagsAfter & 0x30),
-           "%#x then %s: input %d display %#x", p.flags, trail.c_str(), host.rec[INPUT], host.rec[DISPLAY]);
+        ok(host.rec[INPUT_MODE] == (p.flagsAfter & 0x0E) && host.rec[DISPLAY] == (p.flagsAfter & 0x30),
+           "%#x then %s: input %d display %#x", p.flags, trail.c_str(), host.rec[INPUT_MODE], host.rec[DISPLAY]);
     }
 }
 
@@ -217,6 +218,7 @@ void Texts() {
     result = Open(host, nullptr, [&](HWND dlg) {
         if (!dlg) return ok(false, "dialog did not appear");
         PostMessageW(dlg, WM_CLOSE, 0, 0);
+        WaitFor([&] { return !IsWindowVisible(dlg); });
     });
     ok(!result && host.Untouched(before), "close box: result %d", result);
 
@@ -244,11 +246,133 @@ void Texts() {
     const std::string phi = Gbk("ΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦ");
     std::memcpy(expected.rec + SUFFIX, phi.c_str(), phi.size() + 1);
     expected.SetFlags(0x28);
-    expected.rec[INPUT] = 8;
+    expected.rec[INPUT_MODE] = 8;
     expected.rec[DISPLAY] = 0x20;
     expected.rec[KEEP_PREFIX] = 0;
     expected.rec[THEORY] = 1;
     ok(host.Untouched(expected), "OK: bytes differ at %s", host.Diff(expected).c_str());
+}
+
+// ---- the special-symbol picker
+
+GUITHREADINFO GuiOf(HWND dlg) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
+    return info;
+}
+HWND Focus(HWND dlg) { return GuiOf(dlg).hwndFocus; }
+HWND Active(HWND dlg) { return GuiOf(dlg).hwndActive; }
+void FocusItem(HWND dlg, int id) { SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, id)), TRUE); }
+
+HWND Picker(HWND dlg) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        found = FindWindowW(L"TQDimSymbolPicker", nullptr);
+        return found && IsWindowVisible(found) && GetWindow(found, GW_OWNER) == dlg;
+    }, 2000);
+    return found && GetWindow(found, GW_OWNER) == dlg ? found : nullptr;
+}
+POINT CellCentre(int index) {
+    const int c = CTQSymbolWnd::kCellPixels;
+    return POINT{(index % CTQSymbolWnd::kColumns) * c + c / 2, (index / CTQSymbolWnd::kColumns) * c + c / 2};
+}
+void PickCell(HWND picker, int index) {
+    const POINT pt = CellCentre(index);
+    SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendMessageW(picker, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+// A real click through the input system, as a user's.
+void MouseClick(HWND picker, int index) {
+    POINT pt = CellCentre(index);
+    ClientToScreen(picker, &pt);
+    SetCursorPos(pt.x, pt.y);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+// Every symbol the picker offers, in cell order: all of them must reach the record as GBK.
+const char* const kPickerSymbols = "°±×φ≤≥≈∠⌒□⊥∥∽‰√∞≠Φ";
+
+void PickerToggleAndFocus() {
+    Scenario s("special-symbol picker: toggle, focus rules, destinations");
+    Host host;
+    host.SetFlags(0x14);
+    host.Put(UPPER, "+0.1");
+    HWND lastPicker = nullptr;
+    const bool result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        HWND edit211 = GetDlgItem(dlg, 211), edit214 = GetDlgItem(dlg, 214);
+        // The zone edit had the focus, then deviation input disabled it: the press goes to 211.
+        FocusItem(dlg, 213);
+        ClickControl(dlg, 221);
+        Click(dlg, 227);
+        HWND picker = Picker(dlg);
+        ok(picker != nullptr, "the press opens the picker, owned by the dialog");
+        if (!picker) return;
+        ok(Focus(dlg) == edit211, "focus moved to the prefix edit (focus %p)", Focus(dlg));
+        ok(Active(dlg) == dlg, "the dialog stays active");
+        ok(GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_NOACTIVATE, "the picker never activates");
+
+        // The current destination follows the focus.
+        FocusItem(dlg, 214);
+        PickCell(picker, 1);
+        ok(ItemText(dlg, 214) == "±", "pick replaces the selection of 214: \"%s\"", ItemText(dlg, 214).c_str());
+        PickCell(picker, 0);
+        ok(ItemText(dlg, 214) == "±°", "second pick at the caret: \"%s\"", ItemText(dlg, 214).c_str());
+        ok(ItemText(dlg, 211).empty(), "211 untouched: \"%s\"", ItemText(dlg, 211).c_str());
+
+        // A user's click leaves activation and focus where they were.
+        MouseClick(picker, 3);
+        WaitFor([&] { return ItemText(dlg, 214) == "±°φ"; }, 2000);
+        ok(ItemText(dlg, 214) == "±°φ", "a real click inserts: \"%s\"", ItemText(dlg, 214).c_str());
+        ok(Active(dlg) == dlg && Focus(dlg) == edit214, "after a real click: active %p focus %p", Active(dlg),
+           Focus(dlg));
+
+        // The button toggles; the focus goes back to the last edit first.
+        FocusItem(dlg, IDOK);
+        Click(dlg, 227);
+        ok(!IsWindow(picker), "a second press closes the picker");
+        ok(Focus(dlg) == edit214, "the press gave the focus back to 214");
+        Click(dlg, 227);
+        picker = Picker(dlg);
+        ok(picker != nullptr, "a third press opens a new picker");
+        // Closed with its own close box: the next press opens a new one.
+        if (picker) SendMessageW(picker, WM_CLOSE, 0, 0);
+        ok(!IsWindow(picker), "the close box closes the picker");
+        Click(dlg, 227);
+        lastPicker = Picker(dlg);
+        ok(lastPicker != nullptr, "after the close box, the press opens a new picker");
+        Click(dlg, IDOK);
+    });
+    ok(result, "OK returns true");
+    ok(lastPicker && !IsWindow(lastPicker), "the dialog's end closed the picker");
+    ok(host.Text(UPPER) == "±°φ", "upper deviation \"%s\"", host.Text(UPPER).c_str());
+}
+
+void PickerSymbolsReachTheRecord() {
+    Scenario s("special-symbol picker: every symbol is GBK");
+    const std::wstring wide = W(kPickerSymbols);
+    BOOL lossy = FALSE;
+    char buf[64] = {};
+    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, buf, sizeof buf, nullptr, &lossy);
+    ok(!lossy, "every symbol has a GBK code");
+    ok(static_cast<int>(wide.size()) == CTQSymbolWnd::kColumns * 3, "symbol count %d", static_cast<int>(wide.size()));
+    Host host;
+    host.SetFlags(0x04);
+    const bool result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        Click(dlg, 227);
+        HWND picker = Picker(dlg);
+        if (!picker) return ok(false, "no picker");
+        for (int i = 0; i < static_cast<int>(wide.size()); ++i) PickCell(picker, i);
+        PickCell(picker, static_cast<int>(wide.size()));  // past the last cell: nothing
+        Click(dlg, IDOK);
+    });
+    ok(result && host.Text(PREFIX) == kPickerSymbols, "prefix \"%s\"", host.Text(PREFIX).c_str());
 }
 
 }  // namespace
@@ -262,5 +386,7 @@ int main() {
     Openings();
     Switches();
     Texts();
+    PickerToggleAndFocus();
+    PickerSymbolsReachTheRecord();
     return Summary("test_toller");
 }
