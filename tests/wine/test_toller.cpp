@@ -375,6 +375,44 @@ void PickerSymbolsReachTheRecord() {
     ok(result && host.Text(PREFIX) == kPickerSymbols, "prefix \"%s\"", host.Text(PREFIX).c_str());
 }
 
+// ---- the sheet buttons
+
+// Presses a sheet button and leaves the sheet, if the build has one, without a pick: with its
+// own OK (`closeWith` IDOK) or Cancel. The press is posted: the sheet runs a modal loop of its own.
+void LeaveSheet(HWND dlg, int button, const char* caption, int closeWith) {
+    PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
+    HWND sheet = WaitForDialog(GetWindowThreadProcessId(dlg, nullptr), caption, 2000);
+    if (!sheet) return;
+    PostMessageW(sheet, WM_COMMAND, MAKEWPARAM(closeWith, BN_CLICKED), 0);
+    ok(WaitFor([&] { return !IsWindow(sheet) || !IsWindowVisible(sheet); }), "sheet \"%s\" closes", caption);
+}
+
+void SheetsWithoutPick() {
+    Scenario s("zone and fit sheets left without a pick");
+    Host host;
+    host.SetFlags(0x14);
+    host.Put(VALUE, "-25");
+    host.Put(ZONE, "H7");
+    host.Put(HOLE, "H8");
+    host.Put(SHAFT, "f7");
+    const bool result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        SetItemText(dlg, 212, "40");  // typed after opening: the sheets never see it
+        LeaveSheet(dlg, 10066, "常用孔轴极限偏差", IDOK);
+        LeaveSheet(dlg, 10066, "常用孔轴极限偏差", IDCANCEL);
+        ClickControl(dlg, 222);
+        LeaveSheet(dlg, 10067, "常用配合", IDCANCEL);
+        ok(ItemText(dlg, 213) == "H7" && ItemText(dlg, 216) == "H8" && ItemText(dlg, 217) == "f7",
+           "fields after the sheets: \"%s\" \"%s\" \"%s\"", ItemText(dlg, 213).c_str(), ItemText(dlg, 216).c_str(),
+           ItemText(dlg, 217).c_str());
+        ok(Active(dlg) == dlg, "the dialog is active again");
+        Click(dlg, IDOK);
+    });
+    ok(result && host.Text(ZONE) == "H7" && host.Text(HOLE) == "H8" && host.Text(SHAFT) == "f7" &&
+           host.Text(VALUE) == "40",
+       "record after OK: \"%s\" \"%s\" \"%s\"", host.Text(ZONE).c_str(), host.Text(HOLE).c_str(), host.Text(SHAFT).c_str());
+}
+
 }  // namespace
 
 int main() {
@@ -388,5 +426,6 @@ int main() {
     Texts();
     PickerToggleAndFocus();
     PickerSymbolsReachTheRecord();
+    SheetsWithoutPick();
     return Summary("test_toller");
 }
