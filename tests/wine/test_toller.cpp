@@ -6,6 +6,7 @@
 
 #include "framework/afxstr.h"
 #include "inhouse/TQSymbolWnd.h"
+#include "tests/wine/gdi_count.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
@@ -413,6 +414,34 @@ void SheetsWithoutPick() {
        "record after OK: \"%s\" \"%s\" \"%s\"", host.Text(ZONE).c_str(), host.Text(HOLE).c_str(), host.Text(SHAFT).c_str());
 }
 
+void PickerLeavesNothingBehind() {
+    Scenario s("special-symbol picker: repeated toggles leak no GDI object");
+    {
+        // The probe itself must see an object come and go.
+        const int before = LiveGdiObjects();
+        HPEN pen = CreatePen(PS_SOLID, 1, 0);
+        const int with = LiveGdiObjects();
+        DeleteObject(pen);
+        ok(with == before + 1 && LiveGdiObjects() == before, "probe counts %d %d %d", before, with, LiveGdiObjects());
+    }
+    Host host;
+    host.SetFlags(0x04);
+    Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        int half = 0;
+        for (int i = 0; i < 40; ++i) {
+            if (i == 20) half = LiveGdiObjects();
+            Click(dlg, 227);  // open
+            HWND picker = Picker(dlg);
+            if (picker) RedrawWindow(picker, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            Click(dlg, 227);  // close
+        }
+        const int end = LiveGdiObjects();
+        ok(end <= half, "GDI objects after 20 and 40 toggles: %d, %d", half, end);
+        Click(dlg, IDCANCEL);
+    });
+}
+
 }  // namespace
 
 int main() {
@@ -427,5 +456,6 @@ int main() {
     PickerToggleAndFocus();
     PickerSymbolsReachTheRecord();
     SheetsWithoutPick();
+    PickerLeavesNothingBehind();
     return Summary("test_toller");
 }
