@@ -442,6 +442,30 @@ void PickerLeavesNothingBehind() {
     });
 }
 
+void Keyboard() {
+    Scenario s("keyboard: Tab through the edits, Enter and Escape");
+    Host host;
+    host.SetFlags(0x04);
+    host.Put(PREFIX, "M");
+    const Host before = host;
+    bool result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        ok(WaitFor([&] { return Focus(dlg) == GetDlgItem(dlg, 211); }), "the prefix edit has the focus at the opening");
+        PostMessageW(GetDlgItem(dlg, 211), WM_KEYDOWN, VK_TAB, 0);
+        ok(WaitFor([&] { return Focus(dlg) == GetDlgItem(dlg, 218); }, 2000), "Tab moves to the suffix edit");
+        PostMessageW(GetDlgItem(dlg, 218), WM_KEYDOWN, VK_ESCAPE, 0);
+        WaitFor([&] { return !IsWindowVisible(dlg); });
+    });
+    ok(!result && host.Untouched(before), "Escape cancels: result %d", result);
+    result = Open(host, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        WaitFor([&] { return Focus(dlg) == GetDlgItem(dlg, 211); });
+        PostMessageW(GetDlgItem(dlg, 211), WM_KEYDOWN, VK_RETURN, 0);
+        WaitFor([&] { return !IsWindowVisible(dlg); });
+    });
+    ok(result && host.rec[INPUT_MODE] == 4, "Enter is OK: result %d", result);
+}
+
 }  // namespace
 
 int main() {
@@ -457,5 +481,6 @@ int main() {
     PickerSymbolsReachTheRecord();
     SheetsWithoutPick();
     PickerLeavesNothingBehind();
+    Keyboard();
     return Summary("test_toller");
 }
