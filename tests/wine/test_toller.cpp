@@ -190,7 +190,7 @@ void Texts() {
     const std::string chinese = Gbk("公差公差公差公差公差公差公差公差公差公差");  // 40 bytes, no NUL
     std::memcpy(host.rec + SHAFT, chinese.data(), 40);
     host.Put(SUFFIX, "");
-    host.SetFlags(0x08);
+    host.SetFlags(0xC9);  // deviation input and the host's bits, which sit next to the suffix
     host.rec[KEEP_PREFIX] = 2;
     host.rec[KEEP_STYLE] = 0;
     const Host before = host;
@@ -246,7 +246,7 @@ void Texts() {
     expected.rec[SHAFT + 38] = 0;
     const std::string phi = Gbk("ΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦ");
     std::memcpy(expected.rec + SUFFIX, phi.c_str(), phi.size() + 1);
-    expected.SetFlags(0x28);
+    expected.SetFlags(0xE9);
     expected.rec[INPUT_MODE] = 8;
     expected.rec[DISPLAY] = 0x20;
     expected.rec[KEEP_PREFIX] = 0;
