@@ -28,6 +28,9 @@ const AFX_MSGMAP* CTollerDlg::GetThisMessageMap() {
 
 BOOL CTollerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_symbolMenu.Attach(this, m_pSymbols, IDC_TOLLER_PREFIX);
+    m_symbolMenu.FollowFocus(&m_nFocusId);
+    m_symbolMenu.Build();
 
     toller::DropClosingParen(m_data.szUpper);
     toller::DropClosingParen(m_data.szLower);
@@ -117,8 +120,6 @@ void CTollerDlg::ClosePicker() {
 }
 
 void CTollerDlg::OnDestroy() { ClosePicker(); }
-
-BOOL CTollerDlg::PreTranslateMessage(MSG* msg) { return CDialog::PreTranslateMessage(msg); }
 
 void CTollerDlg::OnOK() {
     for (const toller::TextField& t : toller::kTextFields)

@@ -6,6 +6,7 @@
 #include "res/toller_res.h"
 #include "toller/TollerRecord.h"
 #include "toller/toller_rules.h"
+#include "widgets/SpecialSymbolMenu.h"
 
 class CTQSymbolWnd;
 
@@ -24,7 +25,6 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange*) override {}
-    BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
 
@@ -42,4 +42,7 @@ private:
     void ClosePicker();
 
     toller::Mode m_mode{};
+    // Built from the host's list at the opening and never shown (the button opens the picker);
+    // its commands 300 + i, posted by a host or a tool, insert entry i into m_nFocusId.
+    SpecialSymbolMenu m_symbolMenu;
 };

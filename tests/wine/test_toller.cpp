@@ -466,6 +466,49 @@ void Keyboard() {
     ok(result && host.rec[INPUT_MODE] == 4, "Enter is OK: result %d", result);
 }
 
+// ---- the host's symbol list: commands 300 + i
+
+void PostPick(HWND dlg, int index) { PostMessageW(dlg, WM_COMMAND, 300 + index, 0); }
+
+void SymbolListPicks() {
+    Scenario s("symbol list commands insert into the edit that last had the focus");
+    CStringArray symbols;
+    for (int i = 0; i < 26; ++i) symbols.Add(("#" + std::to_string(i)).c_str());
+    Host host;
+    host.SetFlags(0x08);
+    host.Put(UPPER, "+0.1");
+    bool result = Open(host, &symbols, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        FocusItem(dlg, 214);
+        PostPick(dlg, 2);
+        ok(WaitFor([&] { return ItemText(dlg, 214) == "#2"; }, 2000), "entry 2 replaced the selection of 214: \"%s\"",
+           ItemText(dlg, 214).c_str());
+        PostPick(dlg, 26);  // beyond the list: nothing
+        PostPick(dlg, 25);
+        ok(WaitFor([&] { return ItemText(dlg, 214) == "#2#25"; }, 2000), "entry 25 at the caret, 26 ignored: \"%s\"",
+           ItemText(dlg, 214).c_str());
+        FocusItem(dlg, 218);
+        PostPick(dlg, 0);
+        ok(WaitFor([&] { return ItemText(dlg, 218) == "#0"; }, 2000), "the destination follows the focus: \"%s\"",
+           ItemText(dlg, 218).c_str());
+        ok(ItemText(dlg, 214) == "#2#25" && ItemText(dlg, 211).empty(), "other edits untouched");
+        Click(dlg, IDOK);
+    });
+    ok(result && host.Text(UPPER) == "#2#25" && host.Text(SUFFIX) == "#0", "record: \"%s\" \"%s\"",
+       host.Text(UPPER).c_str(), host.Text(SUFFIX).c_str());
+
+    // Without a list every such command is ignored.
+    Host bare;
+    bare.SetFlags(0x04);
+    result = Open(bare, nullptr, [&](HWND dlg) {
+        if (!dlg) return ok(false, "dialog did not appear");
+        PostPick(dlg, 0);
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitFor([&] { return !IsWindowVisible(dlg); });
+    });
+    ok(result && bare.Text(PREFIX).empty(), "no list: prefix \"%s\"", bare.Text(PREFIX).c_str());
+}
+
 }  // namespace
 
 int main() {
@@ -482,5 +525,6 @@ int main() {
     SheetsWithoutPick();
     PickerLeavesNothingBehind();
     Keyboard();
+    SymbolListPicks();
     return Summary("test_toller");
 }
