@@ -16,6 +16,7 @@
 #include "geotol/ZHGCDlg.h"
 #include "roughness/RoughDlg.h"
 #include "tests/wine/winetest.h"
+#include "toller/TollerDlg.h"
 #include "weld/WeldDlg.h"
 
 using namespace winetest;
@@ -37,6 +38,7 @@ const DialogClass kDialogs[] = {
     Of<CXWZH_WZDlg>("CXWZH_WZDlg"), Of<CXWZH_XZDlg>("CXWZH_XZDlg"), Of<CZHGCDlg>("CZHGCDlg"),
     Of<CSetupDlg>("CSetupDlg"),     Of<CDimTextPage>("CDimTextPage"), Of<CDimLinePage>("CDimLinePage"),
     Of<CWeldDlg>("CWeldDlg"),
+    Of<CTollerDlg>("CTollerDlg"),
 };
 
 INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
