@@ -2,6 +2,8 @@
 // host). No Windows headers: the window-free rules use the control ids as well.
 #pragma once
 
+#include "tolerance_shared_res.h"
+
 #define IDD_TOLLER 13065
 
 #define IDC_TOLLER_LABEL_VALUE 202
@@ -28,7 +30,7 @@
 #define IDC_TOLLER_SHOW_DEVIATION 225
 #define IDC_TOLLER_SHOW_BOTH 226
 
-#define IDC_TOLLER_SPECIAL_SYMBOL 227
+#define IDC_TOLLER_SPECIAL_SYMBOL IDC_SPECIAL_SYMBOL  // "特殊符号" opens the picker here
 #define IDC_TOLLER_KEEP_PREFIX 1169
 #define IDC_TOLLER_KEEP_STYLE 2001
 #define IDC_TOLLER_THEORY 2002
