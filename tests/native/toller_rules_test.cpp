@@ -1,43 +1,16 @@
-// Window-free rules of the dimension and tolerance dialog: modes, the flag word, how record
-// texts come in and go out. (The same rules through the dialog are checked by the Wine test.)
+// Window-free rules of the dimension and tolerance dialog: display changes on switches, the flag
+// word, how record texts come in and go out. The opening modes and enable sets are checked
+// through the export by the Wine test.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <string>
 
-#include "res/toller_res.h"
 #include "toller/toller_rules.h"
 
 namespace {
 
 using namespace toller;
-
-TEST(TollerModes, OpeningFromFlags) {
-    struct Case {
-        std::uint32_t flags;
-        std::uint8_t displayIn;
-        Mode expected;
-    } cases[] = {
-        {0x04, 0x77, {kInputZone, 0x77, 220, 224}},  // no display bit: the host's byte stays
-        {0x14, 0x00, {kInputZone, kShowZone, 220, 224}},
-        {0x24, 0x10, {kInputZone, kShowDeviation, 220, 225}},
-        {0x3C, 0x00, {kInputZone, kShowBoth, 220, 226}},
-        {0x08, 0x30, {kInputDeviation, kShowDeviation, 221, 224}},
-        {0x18, 0x10, {kInputDeviation, kShowDeviation, 221, 224}},
-        {0x38, 0x00, {kInputDeviation, kShowBoth, 221, 226}},
-        {0x00, 0x30, {kInputFit, kShowDeviation, 222, 224}},
-        {0xFFFFFFF3, 0x10, {kInputFit, kShowDeviation, 222, 224}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.flags);
-        const Mode m = OpeningMode(c.flags, c.displayIn);
-        EXPECT_EQ(m.input, c.expected.input);
-        EXPECT_EQ(m.display, c.expected.display);
-        EXPECT_EQ(m.inputRadio, c.expected.inputRadio);
-        EXPECT_EQ(m.displayRadio, c.expected.displayRadio);
-    }
-}
 
 TEST(TollerModes, SwitchesKeepOrTurnTheDisplay) {
     struct Case {
@@ -62,25 +35,6 @@ TEST(TollerModes, SwitchesKeepOrTurnTheDisplay) {
     EXPECT_EQ(both.display, kShowBoth);
     EXPECT_EQ(both.displayRadio, 226);
     EXPECT_EQ(SwitchDisplay(both, 227).display, kShowBoth);
-}
-
-TEST(TollerModes, EachModeEnablesItsOwnControls) {
-    struct Case {
-        std::uint8_t input;
-        int enabledCount;
-    } cases[] = {{kInputZone, 6}, {kInputDeviation, 4}, {kInputFit, 5}};
-    for (const Case& c : cases) {
-        int n = 0;
-        for (int id : kModeControls) n += EnabledIn(c.input, id);
-        EXPECT_EQ(n, c.enabledCount) << int(c.input);
-    }
-    // Each controlled id belongs to exactly one mode; the rest are never disabled.
-    for (int id : kModeControls)
-        EXPECT_EQ(EnabledIn(kInputZone, id) + EnabledIn(kInputDeviation, id) + EnabledIn(kInputFit, id), 1) << id;
-    for (int id : {IDC_TOLLER_PREFIX, IDC_TOLLER_VALUE, IDC_TOLLER_SUFFIX, IDC_TOLLER_SPECIAL_SYMBOL, 1})
-        EXPECT_TRUE(EnabledIn(kInputFit, id) && EnabledIn(kInputZone, id) && EnabledIn(kInputDeviation, id)) << id;
-    EXPECT_TRUE(EnabledIn(kInputZone, IDC_TOLLER_ZONE_SHEET));
-    EXPECT_TRUE(EnabledIn(kInputFit, IDC_TOLLER_FIT_SHEET));
 }
 
 TEST(TollerFlags, OkKeepsHostBitsAndDropsHighBits) {
@@ -160,23 +114,13 @@ TEST(TollerRecordCopy, FieldsWithoutNulAndUntouchedBytes) {
     EXPECT_EQ(host.rec().bTheory, 1);
 }
 
-TEST(TollerRecordCopy, BasicSizeIsWhatAtofReads) {
-    struct Case {
-        const char* value;
-        double size;
-    } cases[] = {{"25", 25}, {"-25", -25}, {" 7.5mm", 7.5}, {"R12", 0}, {"", 0}, {"1e3", 1000}, {"0x10", 16}};
-    for (const Case& c : cases) {
-        TollerRecord rec{};
-        std::strcpy(rec.szValue, c.value);
-        EXPECT_EQ(BasicSize(rec), c.size) << c.value;
-    }
-    TollerRecord full{};
-    std::memset(full.szValue, '9', 40);
-    full.szZone[0] = '9';  // the next field must not extend the number
-    EXPECT_EQ(BasicSize(full), std::stod(std::string(40, '9')));
-    TollerRecord nan{};
-    std::strcpy(nan.szValue, "nan");
-    EXPECT_TRUE(std::isnan(BasicSize(nan)));
+TEST(TollerRecordCopy, BasicSizeReadsNoFurtherThanTheValueField) {
+    TollerRecord rec{};
+    std::memset(rec.szValue, '9', 40);
+    rec.szZone[0] = '9';
+    EXPECT_EQ(BasicSize(rec), std::stod(std::string(40, '9')));
+    std::strcpy(rec.szValue, "-25");
+    EXPECT_EQ(BasicSize(rec), -25.0);  // the sheets take the absolute value
 }
 
 }  // namespace
