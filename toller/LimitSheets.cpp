@@ -3,7 +3,7 @@
 #include "framework/afxwin.h"
 
 // The sheets live with the chart pages; a build without them offers no pick.
-#if __has_include("fits/ToleranceSheet.h") && __has_include("fits/CooperateSheet.h")
+#ifdef TQ_LIMIT_SHEETS
 #include "fits/CooperateSheet.h"
 #include "fits/ToleranceSheet.h"
 

@@ -10,6 +10,8 @@
 #include "fits/zone_classes.h"
 #include "tests/wine/winetest.h"
 
+#include <commctrl.h>
+
 using namespace winetest;
 
 namespace {
