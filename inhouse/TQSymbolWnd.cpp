@@ -174,6 +174,8 @@ void CTQSymbolWnd::OnMouseLeave() { OnMouseMove(0, POINT{-1, -1}); }
 void CTQSymbolWnd::OnLButtonDown(UINT, POINT pt) {
     const int cell = CellAt(pt);
     if (cell < 0 || !m_hCurrent || !IsWindow(m_hCurrent)) return;
+    // While the owner is disabled (a modal sheet of its own is open) its edits take nothing.
+    if (!::IsWindowEnabled(GetWindow(m_hWnd, GW_OWNER))) return;
     ::SendMessageW(m_hCurrent, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kSymbols[cell]));
 }
 

@@ -323,6 +323,10 @@ void PickerToggleAndFocus() {
         PickCell(picker, 0);
         ok(ItemText(dlg, 214) == "±°", "second pick at the caret: \"%s\"", ItemText(dlg, 214).c_str());
         ok(ItemText(dlg, 211).empty(), "211 untouched: \"%s\"", ItemText(dlg, 211).c_str());
+        EnableWindow(dlg, FALSE);  // as while a sheet runs
+        PickCell(picker, 5);
+        EnableWindow(dlg, TRUE);
+        ok(ItemText(dlg, 214) == "±°", "a disabled dialog takes no pick: \"%s\"", ItemText(dlg, 214).c_str());
 
         // A user's click leaves activation and focus where they were.
         MouseClick(picker, 3);
