@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "demo/demo_cases.h"
+#include "entry/exports_toller.h"
 #include "framework/afxstr.h"
 #include "toller/TollerRecord.h"
 
@@ -57,8 +58,7 @@ demo::Registrar toller([] {
         return std::string(line);
     };
     c.open = [rec](HMODULE module) {
-        using Fn = bool(WINAPI*)(TollerRecord*, const CStringArray*);
-        auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, "TQDim_TollerDlg")));
+        auto fn = DEMO_EXPORT(module, TQDim_TollerDlg);
         if (!fn) return std::string("TQDim_TollerDlg not exported");
         return std::string(fn(rec.get(), SampleSymbols()) ? "OK (true)" : "Cancel (false)");
     };

@@ -6,4 +6,5 @@
 #include "entry/exports_geotol_combined.h"
 #include "entry/exports_geotol_single.h"
 #include "entry/exports_rough.h"
+#include "entry/exports_toller.h"
 #include "entry/exports_weld.h"

@@ -3,7 +3,7 @@
 #include "framework/afxwin.h"
 #include "toller/TollerDlg.h"
 
-extern "C" bool WINAPI TQDim_TollerDlg(TollerRecord* record, const CStringArray* symbols) {
+extern "C" TQDIM_RESULT WINAPI TQDim_TollerDlg(TollerRecord* record, const CStringArray* symbols) {
     if (!record) return false;
     AFX_MAINTAIN_STATE2 state(AfxGetStaticModuleState());
     CTollerDlg dlg;

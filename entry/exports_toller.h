@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "entry/export_result.h"
+
 class CStringArray;
 struct TollerRecord;
 
@@ -16,5 +18,5 @@ extern "C" {
 //            bytes after byte 328 are never touched.
 //   symbols  the host's special characters, read only; null is an empty list.
 // Returns 1 when the user closed with OK, else 0. A null record shows nothing and returns 0.
-bool WINAPI TQDim_TollerDlg(TollerRecord* record, const CStringArray* symbols);
+TQDIM_RESULT WINAPI TQDim_TollerDlg(TollerRecord* record, const CStringArray* symbols);
 }

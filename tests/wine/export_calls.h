@@ -44,8 +44,10 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
     auto combination = TQ_WIDE(TQDim_ZHGCDlg);
     auto setup = TQ_WIDE(TQDim_SetupDlg);
     auto weld = TQ_WIDE(TQDim_WeldDlg);
+    auto toller = TQ_WIDE(TQDim_TollerDlg);
 #undef TQ_WIDE
-    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination || !setup || !weld)
+    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination || !setup || !weld ||
+        !toller)
         return {};
     auto ints = [](unsigned char* h) { return reinterpret_cast<int*>(h + 0x800); };
     return {
@@ -90,6 +92,11 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
              const INT_PTR result = weld(rec);
              rec->~WeldRecord();
              return result;
+         }},
+        // The symbol button opens the picker window, not a menu.
+        {"TQDim_TollerDlg", 0, [=](unsigned char* h, bool null) {
+             h[320] = 0x34;  // zone input, zone with deviations
+             return toller(null ? nullptr : reinterpret_cast<TollerRecord*>(h), symbols);
          }},
     };
 }

@@ -19,7 +19,7 @@ void ReturnRegister() {
     ok(reinterpret_cast<UINT_PTR>(high) >> 32 != 0, "host data above 4 GB (%p)", high);
     if (!high) return;
     const auto exports = EveryExport(g_module, nullptr);
-    ok(exports.size() == 8, "every export found");
+    ok(exports.size() == 9, "every export found");
     for (const ExportCall& e : exports) {
         for (int button : {IDCANCEL, IDOK}) {
             std::memset(high, 0, 0x1000);
@@ -48,6 +48,7 @@ void FieldsAtTheEndOfMemory() {
     auto form = TQ_EXPORT(g_module, TQDim_XZGCDlg);
     auto position = TQ_EXPORT(g_module, TQDim_WZGCDlg);
     auto combined = TQ_EXPORT(g_module, TQDim_XWZH_WZDlg);
+    auto toller = TQ_EXPORT(g_module, TQDim_TollerDlg);
     struct Field {
         const char* name;
         int size;  // bytes before the end, all non-zero
@@ -66,6 +67,10 @@ void FieldsAtTheEndOfMemory() {
              end[-612] = 11;  // characteristic: position
              std::memset(end - 612 + 1, 0, 3);
              return combined(reinterpret_cast<CombinedToleranceRecord*>(end - 612), nullptr);
+         }},
+        // The 329 bytes the module uses, without the host's three alignment bytes after them.
+        {"TollerRecord of TQDim_TollerDlg", 329, [&] {
+             return toller(reinterpret_cast<TollerRecord*>(end - 329), nullptr);
          }},
     };
     for (const Field& f : fields) {

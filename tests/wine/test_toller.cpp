@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "entry/exports_toller.h"
 #include "framework/afxstr.h"
 #include "inhouse/TQSymbolWnd.h"
 #include "tests/wine/gdi_count.h"
@@ -13,8 +14,7 @@ using namespace winetest;
 
 namespace {
 
-using TollerFn = bool(WINAPI*)(void*, const CStringArray*);
-TollerFn g_toller;
+decltype(&TQDim_TollerDlg) g_toller;
 
 const char* kCaption = "尺寸与公差";
 
@@ -52,7 +52,7 @@ struct Host {
 };
 
 bool Open(Host& host, const CStringArray* symbols, const std::function<void(HWND)>& script) {
-    return RunDialog(kCaption, script, [&] { return g_toller(host.rec, symbols); });
+    return RunDialog(kCaption, script, [&] { return g_toller(reinterpret_cast<TollerRecord*>(host.rec), symbols); });
 }
 
 // The controls whose enable state follows the input mode, and the ids enabled in each mode.
@@ -491,7 +491,7 @@ void SymbolListPicks() {
 
 int main() {
     HMODULE module = LoadModule();
-    g_toller = module ? Export<TollerFn>(module, "TQDim_TollerDlg") : nullptr;
+    g_toller = module ? TQ_EXPORT(module, TQDim_TollerDlg) : nullptr;
     ok(g_toller != nullptr, "TQDim_TollerDlg exported");
     if (!g_toller) return Summary("test_toller");
     ok(!g_toller(nullptr, nullptr), "a null record returns false");

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "entry/exports_toller.h"
 #include "fits/chart_layout.h"
 #include "fits/fit_classes.h"
 #include "fits/zone_classes.h"
@@ -16,8 +17,7 @@ using namespace winetest;
 
 namespace {
 
-using TollerFn = bool(WINAPI*)(void*, const void*);
-TollerFn g_toller;
+decltype(&TQDim_TollerDlg) g_toller;
 
 HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
 
@@ -91,7 +91,7 @@ void PicksLandInTheirEdits() {
         ok(ItemText(dlg, 216) == "H7" && ItemText(dlg, 217) == "g6", "fit pick: \"%s\" / \"%s\"",
            ItemText(dlg, 216).c_str(), ItemText(dlg, 217).c_str());
         Click(dlg, IDOK);
-    }, [&] { return g_toller(rec, nullptr); });
+    }, [&] { return g_toller(reinterpret_cast<TollerRecord*>(rec), nullptr); });
     ok(result && std::strcmp(reinterpret_cast<char*>(rec + 80), "g6") == 0 &&
            std::strcmp(reinterpret_cast<char*>(rec + 200), "H7") == 0 &&
            std::strcmp(reinterpret_cast<char*>(rec + 240), "g6") == 0,
@@ -102,7 +102,7 @@ void PicksLandInTheirEdits() {
 
 int main() {
     HMODULE module = LoadModule();
-    g_toller = module ? Export<TollerFn>(module, "TQDim_TollerDlg") : nullptr;
+    g_toller = module ? TQ_EXPORT(module, TQDim_TollerDlg) : nullptr;
     ok(g_toller != nullptr, "TQDim_TollerDlg exported");
     if (g_toller) PicksLandInTheirEdits();
     return Summary("test_toller_sheets");
