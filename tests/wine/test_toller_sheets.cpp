@@ -50,18 +50,28 @@ fits::Point FitCentre(HWND page, const char* hole, const char* shaft) {
     return {-1, -1};
 }
 
-// Presses a sheet button (posted: the sheet runs a loop of its own), lets `pick` choose a page
-// and a point, clicks there and waits for the sheet to close.
-template <class Pick>
-void PickFromSheet(HWND dlg, int button, const char* caption, Pick pick) {
+// Presses a sheet button (posted: the sheet runs a loop of its own), shows tab `tab` once the
+// sheet has its first page up, clicks at the point `aim` computes for that page and waits for
+// the sheet to close. A sheet that stays open is cancelled, so the dialog gets control back.
+template <class Aim>
+void PickFromSheet(HWND dlg, int button, const char* caption, int tab, Aim aim) {
     PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
     HWND sheet = WaitForDialog(GetWindowThreadProcessId(dlg, nullptr), caption);
     if (!sheet) return ok(false, "sheet \"%s\" did not appear", caption);
+    auto shown = [&](HWND page) { return page && IsWindowVisible(page) && CurrentPage(sheet) == page; };
+    WaitFor([&] { return shown(CurrentPage(sheet)); });
+    SendMessageW(sheet, PSM_SETCURSEL, tab, 0);
     HWND page = nullptr;
-    const fits::Point p = pick(sheet, page);
+    WaitFor([&] { return shown(page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_INDEXTOHWND, tab, 0))); });
+    UpdateWindow(page);
+    const fits::Point p = aim(page);
     SendMessageW(page, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
     SendMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    ok(WaitFor([&] { return !IsWindowVisible(sheet); }), "a click at (%d, %d) closes \"%s\"", p.x, p.y, caption);
+    const bool closed = WaitFor([&] { return !IsWindowVisible(sheet); });
+    ok(closed, "a click at (%d, %d) on tab %d closes \"%s\"", p.x, p.y, tab, caption);
+    if (closed) return;
+    PostMessageW(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    WaitFor([&] { return !IsWindowVisible(sheet); });
 }
 
 void PicksLandInTheirEdits() {
@@ -72,22 +82,14 @@ void PicksLandInTheirEdits() {
     const bool result = RunDialog("尺寸与公差", [&](HWND dlg) {
         if (!dlg) return ok(false, "dialog did not appear");
         SetItemText(dlg, 212, "800");  // typed since the opening: the sheets still chart 25
-        PickFromSheet(dlg, 10066, "常用孔轴极限偏差", [](HWND sheet, HWND& page) {
-            page = CurrentPage(sheet);
-            return ZoneCentre(page, fits::ChartPage::Hole, "H7");
-        });
+        PickFromSheet(dlg, 10066, "常用孔轴极限偏差", 0,
+                      [](HWND page) { return ZoneCentre(page, fits::ChartPage::Hole, "H7"); });
         ok(ItemText(dlg, 213) == "H7", "hole zone pick: \"%s\"", ItemText(dlg, 213).c_str());
-        PickFromSheet(dlg, 10066, "常用孔轴极限偏差", [](HWND sheet, HWND& page) {
-            SendMessageW(sheet, PSM_SETCURSEL, 1, 0);
-            page = CurrentPage(sheet);
-            return ZoneCentre(page, fits::ChartPage::Shaft, "g6");
-        });
+        PickFromSheet(dlg, 10066, "常用孔轴极限偏差", 1,
+                      [](HWND page) { return ZoneCentre(page, fits::ChartPage::Shaft, "g6"); });
         ok(ItemText(dlg, 213) == "g6", "shaft zone pick: \"%s\"", ItemText(dlg, 213).c_str());
         ClickControl(dlg, 222);
-        PickFromSheet(dlg, 10067, "常用配合", [](HWND sheet, HWND& page) {
-            page = CurrentPage(sheet);
-            return FitCentre(page, "H7", "g6");
-        });
+        PickFromSheet(dlg, 10067, "常用配合", 0, [](HWND page) { return FitCentre(page, "H7", "g6"); });
         ok(ItemText(dlg, 216) == "H7" && ItemText(dlg, 217) == "g6", "fit pick: \"%s\" / \"%s\"",
            ItemText(dlg, 216).c_str(), ItemText(dlg, 217).c_str());
         Click(dlg, IDOK);
