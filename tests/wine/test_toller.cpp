@@ -7,7 +7,6 @@
 #include "entry/exports_toller.h"
 #include "framework/afxstr.h"
 #include "inhouse/TQSymbolWnd.h"
-#include "tests/wine/gdi_count.h"
 #include "tests/wine/winetest.h"
 
 using namespace winetest;
@@ -417,29 +416,22 @@ void SheetsWithoutPick() {
 }
 
 void PickerLeavesNothingBehind() {
-    Scenario s("special-symbol picker: repeated toggles leak no GDI object");
-    {
-        // The probe itself must see an object come and go.
-        const int before = LiveGdiObjects();
-        HPEN pen = CreatePen(PS_SOLID, 1, 0);
-        const int with = LiveGdiObjects();
-        DeleteObject(pen);
-        ok(with == before + 1 && LiveGdiObjects() == before, "probe counts %d %d %d", before, with, LiveGdiObjects());
-    }
+    Scenario s("special-symbol picker: repeated toggles leave no GDI object or window behind");
     Host host;
     host.SetFlags(0x04);
     Open(host, nullptr, [&](HWND dlg) {
         if (!dlg) return ok(false, "dialog did not appear");
-        int half = 0;
+        LiveObjects half;
         for (int i = 0; i < 40; ++i) {
-            if (i == 20) half = LiveGdiObjects();
+            if (i == 20) half = CountLiveObjects();
             Click(dlg, 227);  // open
             HWND picker = Picker(dlg);
             if (picker) RedrawWindow(picker, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             Click(dlg, 227);  // close
         }
-        const int end = LiveGdiObjects();
-        ok(end <= half, "GDI objects after 20 and 40 toggles: %d, %d", half, end);
+        const LiveObjects end = CountLiveObjects();
+        ok(end.gdi <= half.gdi && end.windows <= half.windows, "GDI objects after 20 and 40 toggles: %d, %d; windows %d, %d",
+           half.gdi, end.gdi, half.windows, end.windows);
         Click(dlg, IDCANCEL);
     });
 }
