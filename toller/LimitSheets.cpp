@@ -2,8 +2,6 @@
 
 #include "framework/afxwin.h"
 
-// The sheets live with the chart pages; a build without them offers no pick.
-#ifdef TQ_LIMIT_SHEETS
 #include "fits/CooperateSheet.h"
 #include "fits/ToleranceSheet.h"
 
@@ -32,13 +30,3 @@ bool PickFit(double basicSize, CWnd* parent, std::string& holeZone, std::string&
 
 }  // namespace toller
 
-#else
-
-namespace toller {
-
-bool PickZone(double, CWnd*, std::string&) { return false; }
-bool PickFit(double, CWnd*, std::string&, std::string&) { return false; }
-
-}  // namespace toller
-
-#endif
