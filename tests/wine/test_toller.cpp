@@ -1,21 +1,26 @@
 // The dimension and tolerance dialog through TQDim_TollerDlg, as a host calls it: the record
 // laid out by byte offsets (independently of the module's struct) in the host's 332 bytes
-// between guard bytes, the dialog scripted from a second thread, the bytes checked afterwards.
+// between guard bytes, the dialog scripted from a second thread (with the real symbol picker,
+// symbol list and limits-and-fits sheets), the bytes checked afterwards.
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "entry/exports_toller.h"
+#include "fits/chart_layout.h"
+#include "fits/fit_classes.h"
+#include "fits/zone_classes.h"
 #include "framework/afxstr.h"
 #include "inhouse/TQSymbolWnd.h"
 #include "tests/wine/winetest.h"
+
+#include <commctrl.h>
 
 using namespace winetest;
 
 namespace {
 
 decltype(&TQDim_TollerDlg) g_toller;
-
-const char* kCaption = "尺寸与公差";
 
 enum : int { PREFIX = 0, VALUE = 40, ZONE = 80, UPPER = 120, LOWER = 160, HOLE = 200, SHAFT = 240,
              SUFFIX = 280, FLAGS = 320, INPUT_MODE = 324, DISPLAY = 325, KEEP_PREFIX = 326, KEEP_STYLE = 327,
@@ -35,12 +40,11 @@ struct Host {
         std::memcpy(rec + off, g.c_str(), g.size() + 1);
     }
     std::string Text(int off) const {
-        return Utf8FromGbk(std::string(reinterpret_cast<const char*>(rec + off), strnlen(reinterpret_cast<const char*>(rec + off), 40)));
+        const char* p = reinterpret_cast<const char*>(rec + off);
+        return Utf8FromGbk(std::string(p, strnlen(p, 40)));
     }
-    uint32_t Flags() const { uint32_t v; std::memcpy(&v, rec + FLAGS, 4); return v; }
     void SetFlags(uint32_t v) { std::memcpy(rec + FLAGS, &v, 4); }
-    bool Untouched(const Host& before) const { return std::memcmp(this, &before, sizeof *this) == 0; }
-    // Offsets where this and `other` differ, for messages.
+    // Offsets where this and `other` differ ("none" when the blocks are equal).
     std::string Diff(const Host& other) const {
         std::string s;
         for (int i = 0; i < static_cast<int>(sizeof *this); ++i)
@@ -51,19 +55,22 @@ struct Host {
 };
 
 bool Open(Host& host, const CStringArray* symbols, const std::function<void(HWND)>& script) {
-    return RunDialog(kCaption, script, [&] { return g_toller(reinterpret_cast<TollerRecord*>(host.rec), symbols); });
+    return RunDialog("尺寸与公差", [&](HWND dlg) { dlg ? script(dlg) : void(ok(false, "dialog did not appear")); },
+                     [&] { return g_toller(reinterpret_cast<TollerRecord*>(host.rec), symbols); });
 }
 
-// The controls whose enable state follows the input mode, and the ids enabled in each mode.
-const int kModeControls[] = {203, 204, 205, 206, 207, 213, 214, 215, 216, 217, 224, 225, 226, 10066, 10067};
+// The ids enabled in each input mode; the controls outside these sets are always enabled and
+// show up as "!id" when they are not.
 const char* const kZoneSet = "203 213 224 225 226 10066";
 const char* const kDeviationSet = "204 205 214 215";
 const char* const kFitSet = "206 207 216 217 10067";
 
 std::string EnabledSet(HWND dlg) {
     std::string s;
-    for (int id : kModeControls)
+    for (int id : {203, 204, 205, 206, 207, 213, 214, 215, 216, 217, 224, 225, 226, 10066, 10067})
         if (Enabled(dlg, id)) s += (s.empty() ? "" : " ") + std::to_string(id);
+    for (int id : {211, 212, 218, 202, 220, 221, 222, 227, 1169, 2001, 2002, IDOK, IDCANCEL})
+        if (!Enabled(dlg, id)) s += " !" + std::to_string(id);
     return s;
 }
 int CheckedOf(HWND dlg, int first) {
@@ -71,40 +78,39 @@ int CheckedOf(HWND dlg, int first) {
         if (Checked(dlg, id)) return id;
     return 0;
 }
-bool AlwaysEnabled(HWND dlg) {
-    for (int id : {211, 212, 218, 202, 220, 221, 222, 227, 1169, 2001, 2002, IDOK, IDCANCEL})
-        if (!Enabled(dlg, id)) return false;
-    return true;
-}
 
-// ---- opening and OK without changes
-
-void Openings() {
-    Scenario s("opening modes and OK without changes");
+// The opening mode from the flag word, the radios clicked after it, and the flag word, input
+// byte and display byte OK writes back: the input byte and display byte always match its bits.
+void ModesAndSwitches() {
+    Scenario s("opening modes, switches, OK");
     struct Case {
         uint32_t flags;
         uint8_t inputByte, displayByte;
+        std::vector<int> clicks;
         const char* enabled;
-        int inputRadio, displayRadio;
+        int inputRadio, displayRadio;  // on opening; 0 when not checked
         uint32_t flagsAfter;
-        uint8_t inputAfter, displayAfter;
     } cases[] = {
-        // zone, both display bits, host bits and high bits
-        {0x1F5, 8, 0, kZoneSet, 220, 226, 0xF5, 4, 0x30},
-        {0x14, 0, 0x30, kZoneSet, 220, 224, 0x14, 4, 0x10},
-        {0x24, 0, 0, kZoneSet, 220, 225, 0x24, 4, 0x20},
-        // zone without display bits keeps the host's display byte
-        {0x84, 2, 0x30, kZoneSet, 220, 224, 0xB4, 4, 0x30},
+        // zone, both display bits, host bits and high bits; without display bits it keeps the host's byte
+        {0x1F5, 8, 0, {}, kZoneSet, 220, 226, 0xF5}, {0x14, 0, 0x30, {}, kZoneSet, 220, 224, 0x14},
+        {0x24, 0, 0, {}, kZoneSet, 220, 225, 0x24},  {0x84, 2, 0x30, {}, kZoneSet, 220, 224, 0xB4},
         // zone wins over deviations
-        {0x2C, 8, 0, kZoneSet, 220, 225, 0x24, 4, 0x20},
-        {0x18, 4, 0x10, kDeviationSet, 221, 224, 0x28, 8, 0x20},
-        {0x38, 2, 0, kDeviationSet, 221, 226, 0x38, 8, 0x30},
-        {0x48, 0, 0x10, kDeviationSet, 221, 224, 0x68, 8, 0x20},
+        {0x2C, 8, 0, {}, kZoneSet, 220, 225, 0x24},  {0x18, 4, 0x10, {}, kDeviationSet, 221, 224, 0x28},
+        {0x38, 2, 0, {}, kDeviationSet, 221, 226, 0x38}, {0x48, 0, 0x10, {}, kDeviationSet, 221, 224, 0x68},
         // neither zone nor deviations: fit, whatever the input byte said
-        {0x00, 4, 0x10, kFitSet, 222, 224, 0x22, 2, 0x20},
-        {0xFFFFFFF2, 8, 0x30, kFitSet, 222, 224, 0xE2, 2, 0x20},
+        {0x00, 4, 0x10, {}, kFitSet, 222, 224, 0x22}, {0xFFFFFFF2, 8, 0x30, {}, kFitSet, 222, 224, 0xE2},
+        // switches: zone with deviations stays, zone alone becomes deviations
+        {0x34, 0, 0, {221}, kDeviationSet, 0, 0, 0x38}, {0x14, 0, 0, {221}, kDeviationSet, 0, 0, 0x28},
+        {0x14, 0, 0, {225, 221}, kDeviationSet, 0, 0, 0x28}, {0x14, 0, 0, {226, 222}, kFitSet, 0, 0, 0x22},
+        {0x18, 0, 0, {220}, kZoneSet, 0, 0, 0x14},  // radio 224 shows checked in deviation input
+        {0x38, 0, 0, {220}, kZoneSet, 0, 0, 0x34}, {0x00, 0, 0, {220, 225}, kZoneSet, 0, 0, 0x24},
+        // every switch sets the whole state
+        {0x34, 0, 0, {222, 221, 220}, kZoneSet, 0, 0, 0x34}, {0x24, 0, 0, {221, 222, 221}, kDeviationSet, 0, 0, 0x28},
+        {0xC1, 0, 0, {220, 226, 221, 222, 220, 224}, kZoneSet, 0, 0, 0xD5},
     };
     for (const Case& c : cases) {
+        std::string trail = std::to_string(c.flags);
+        for (int id : c.clicks) trail += " then " + std::to_string(id);
         Host host;
         host.Put(PREFIX, "M");
         host.Put(VALUE, "25");
@@ -114,162 +120,107 @@ void Openings() {
         host.rec[THEORY] = 0xAA;  // never read: the box opens unchecked, OK writes 0
         Host expected = host;
         const bool result = Open(host, nullptr, [&](HWND dlg) {
-            if (!dlg) return ok(false, "dialog did not appear");
-            ok(EnabledSet(dlg) == c.enabled, "flags %#x: enabled \"%s\", expected \"%s\"", c.flags,
+            if (c.inputRadio)
+                ok(CheckedOf(dlg, 220) == c.inputRadio && CheckedOf(dlg, 224) == c.displayRadio && !Checked(dlg, 2002),
+                   "%s: radios %d %d, expected %d %d; 理论 %d", trail.c_str(), CheckedOf(dlg, 220), CheckedOf(dlg, 224),
+                   c.inputRadio, c.displayRadio, Checked(dlg, 2002));
+            for (int id : c.clicks) ClickControl(dlg, id);
+            ok(EnabledSet(dlg) == c.enabled, "%s: enabled \"%s\", expected \"%s\"", trail.c_str(),
                EnabledSet(dlg).c_str(), c.enabled);
-            ok(AlwaysEnabled(dlg), "flags %#x: a control outside the mode set is disabled", c.flags);
-            ok(CheckedOf(dlg, 220) == c.inputRadio && CheckedOf(dlg, 224) == c.displayRadio,
-               "flags %#x: radios %d %d, expected %d %d", c.flags, CheckedOf(dlg, 220), CheckedOf(dlg, 224),
-               c.inputRadio, c.displayRadio);
-            ok(!Checked(dlg, 2002), "理论 opens unchecked");
             Click(dlg, IDOK);
         });
-        ok(result, "flags %#x: OK returns true", c.flags);
         expected.SetFlags(c.flagsAfter);
-        expected.rec[INPUT_MODE] = c.inputAfter;
-        expected.rec[DISPLAY] = c.displayAfter;
+        expected.rec[INPUT_MODE] = c.flagsAfter & 0x0E;
+        expected.rec[DISPLAY] = c.flagsAfter & 0x30;
         expected.rec[THEORY] = 0;
-        ok(host.Untouched(expected), "flags %#x: bytes differ at %s (nFlags %#x input %d display %#x)", c.flags,
-           host.Diff(expected).c_str(), host.Flags(), host.rec[INPUT_MODE], host.rec[DISPLAY]);
+        ok(result && host.Diff(expected) == "none", "%s: result %d, bytes differ at %s (input %d display %#x)",
+           trail.c_str(), result, host.Diff(expected).c_str(), host.rec[INPUT_MODE], host.rec[DISPLAY]);
     }
 }
 
-// ---- switching
-
-void Switches() {
-    Scenario s("input and display switches");
-    struct Path {
-        uint32_t flags;
-        std::vector<int> clicks;  // radios clicked in order
-        const char* enabled;      // after the last click
-        uint32_t flagsAfter;
-    } paths[] = {
-        {0x34, {221}, kDeviationSet, 0x38},             // zone with deviations stays
-        {0x14, {221}, kDeviationSet, 0x28},             // zone becomes deviations
-        {0x14, {225, 221}, kDeviationSet, 0x28},
-        {0x14, {226, 222}, kFitSet, 0x22},
-        {0x18, {220}, kZoneSet, 0x14},                  // radio 224 shows checked in deviation input
-        {0x38, {220}, kZoneSet, 0x34},
-        {0x00, {220, 225}, kZoneSet, 0x24},
-        {0x34, {222, 221, 220}, kZoneSet, 0x34},        // every switch sets the whole state
-        {0x24, {221, 222, 221}, kDeviationSet, 0x28},
-        {0xC1, {220, 226, 221, 222, 220, 224}, kZoneSet, 0xD5},
-    };
-    for (const Path& p : paths) {
-        Host host;
-        host.SetFlags(p.flags);
-        std::string trail;
-        for (int id : p.clicks) trail += std::to_string(id) + " ";
-        const bool result = Open(host, nullptr, [&](HWND dlg) {
-            if (!dlg) return ok(false, "dialog did not appear");
-            for (int id : p.clicks) ClickControl(dlg, id);
-            ok(EnabledSet(dlg) == p.enabled, "%#x then %s: enabled \"%s\", expected \"%s\"", p.flags, trail.c_str(),
-               EnabledSet(dlg).c_str(), p.enabled);
-            Click(dlg, IDOK);
-        });
-        ok(result && host.Flags() == p.flagsAfter, "%#x then %s: nFlags %#x, expected %#x", p.flags, trail.c_str(),
-           host.Flags(), p.flagsAfter);
-    }
-}
-
-// ---- texts
+void PostPick(HWND dlg, int index) { PostMessageW(dlg, WM_COMMAND, 300 + index, 0); }
 
 void Texts() {
     Scenario s("texts in and out, cuts, Cancel");
     Host host;
-    std::memset(host.rec, 'A', 40);  // prefix without NUL: read to the field's end only
+    std::memset(host.rec, 'A', 40);
     host.Put(VALUE, "-25");
     host.Put(ZONE, "H7");
     host.Put(UPPER, "+0.021)");
     host.Put(LOWER, "0))");
     std::memset(host.rec + HOLE, 0x7A, 40);
     host.Put(HOLE, "H8");  // bytes after the NUL are the host's and stay
-    const std::string chinese = Gbk("公差公差公差公差公差公差公差公差公差公差");  // 40 bytes, no NUL
-    std::memcpy(host.rec + SHAFT, chinese.data(), 40);
-    host.Put(SUFFIX, "");
+    std::memcpy(host.rec + SHAFT, Gbk("公差公差公差公差公差公差公差公差公差公差").data(), 40);  // no NUL
     host.SetFlags(0xC9);  // deviation input and the host's bits, which sit next to the suffix
     host.rec[KEEP_PREFIX] = 2;
-    host.rec[KEEP_STYLE] = 0;
     const Host before = host;
 
+    // The prefix without NUL read to the field's end only, one ")" dropped, a double-byte text cut whole.
     auto shown = [&](HWND dlg) {
-        ok(ItemText(dlg, 211) == std::string(39, 'A'), "prefix without NUL shows \"%s\"", ItemText(dlg, 211).c_str());
-        ok(ItemText(dlg, 212) == "-25" && ItemText(dlg, 213) == "H7", "value and zone shown");
-        ok(ItemText(dlg, 214) == "+0.021" && ItemText(dlg, 215) == "0)", "one \")\" dropped: \"%s\" \"%s\"",
-           ItemText(dlg, 214).c_str(), ItemText(dlg, 215).c_str());
-        ok(ItemText(dlg, 217) == "公差公差公差公差公差公差公差公差公差公", "a double-byte text cut whole: \"%s\"",
-           ItemText(dlg, 217).c_str());
+        for (auto [id, text] : {std::pair{211, std::string(39, 'A')}, {212, "-25"}, {213, "H7"}, {214, "+0.021"},
+                                {215, "0)"}, {216, "H8"}, {217, "公差公差公差公差公差公差公差公差公差公"}})
+            ok(ItemText(dlg, id) == text, "%d shows \"%s\", expected \"%s\"", id, ItemText(dlg, id).c_str(), text.c_str());
         ok(Checked(dlg, 1169) && !Checked(dlg, 2001), "check boxes from the record");
     };
-
-    // Cancel after every kind of change writes nothing.
+    // Cancel after every kind of change, and the close box, write nothing.
     bool result = Open(host, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
         shown(dlg);
         SetItemText(dlg, 211, "X");
-        ClickControl(dlg, 220);
-        ClickControl(dlg, 2002);
-        ClickControl(dlg, 1169);
+        for (int id : {220, 2002, 1169}) ClickControl(dlg, id);
         Click(dlg, IDCANCEL);
     });
-    ok(!result && host.Untouched(before), "Cancel: result %d, bytes differ at %s", result, host.Diff(before).c_str());
+    ok(!result && host.Diff(before) == "none", "Cancel: result %d, bytes differ at %s", result, host.Diff(before).c_str());
     result = Open(host, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
         PostMessageW(dlg, WM_CLOSE, 0, 0);
         WaitFor([&] { return !IsWindowVisible(dlg); });
     });
-    ok(!result && host.Untouched(before), "close box: result %d", result);
+    ok(!result && host.Diff(before) == "none", "close box: result %d", result);
 
-    // OK with typed texts: 39 bytes at most, on a character boundary.
+    // OK with typed texts: 39 bytes at most, on a character boundary. Without a symbol list the
+    // list's commands are ignored.
     result = Open(host, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
         shown(dlg);
         SetItemText(dlg, 212, std::string(45, '9').c_str());
         SetItemText(dlg, 218, "ΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦ");  // 40 bytes in GBK
         SetItemText(dlg, 213, "");
         ClickControl(dlg, 2002);
         ClickControl(dlg, 1169);
-        Click(dlg, IDOK);
+        PostPick(dlg, 0);
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        WaitFor([&] { return !IsWindowVisible(dlg); });
     });
-    ok(result, "OK returns true");
     Host expected = before;
-    std::memset(expected.rec + PREFIX, 'A', 39);
     expected.rec[PREFIX + 39] = 0;
     std::memset(expected.rec + VALUE, '9', 39);
-    expected.rec[VALUE + 39] = 0;
     expected.rec[ZONE] = 0;
     expected.Put(UPPER, "+0.021");
     expected.Put(LOWER, "0)");
     expected.rec[SHAFT + 38] = 0;
-    const std::string phi = Gbk("ΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦ");
-    std::memcpy(expected.rec + SUFFIX, phi.c_str(), phi.size() + 1);
+    expected.Put(SUFFIX, "ΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦΦ");
     expected.SetFlags(0xE9);
     expected.rec[INPUT_MODE] = 8;
     expected.rec[DISPLAY] = 0x20;
     expected.rec[KEEP_PREFIX] = 0;
     expected.rec[THEORY] = 1;
-    ok(host.Untouched(expected), "OK: bytes differ at %s", host.Diff(expected).c_str());
+    ok(result && host.Diff(expected) == "none", "OK: result %d, bytes differ at %s", result, host.Diff(expected).c_str());
 }
 
 // ---- the special-symbol picker
 
-GUITHREADINFO GuiOf(HWND dlg) {
+HWND Active(HWND dlg) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info);
-    return info;
+    return info.hwndActive;
 }
-HWND Focus(HWND dlg) { return GuiOf(dlg).hwndFocus; }
-HWND Active(HWND dlg) { return GuiOf(dlg).hwndActive; }
 void FocusItem(HWND dlg, int id) { SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, id)), TRUE); }
 
 HWND Picker(HWND dlg) {
     HWND found = nullptr;
-    WaitFor([&] {
+    return WaitFor([&] {
         found = FindWindowW(L"TQDimSymbolPicker", nullptr);
         return found && IsWindowVisible(found) && GetWindow(found, GW_OWNER) == dlg;
-    }, 2000);
-    return found && GetWindow(found, GW_OWNER) == dlg ? found : nullptr;
+    }, 2000) ? found : nullptr;
 }
 POINT CellCentre(int index) {
     const int c = CTQSymbolWnd::kCellPixels;
@@ -292,191 +243,179 @@ void MouseClick(HWND picker, int index) {
     SendInput(2, in, sizeof(INPUT));
 }
 
-// Every symbol the picker offers, in cell order: all of them must reach the record as GBK.
-const char* const kPickerSymbols = "°±×φ≤≥≈∠⌒□⊥∥∽‰√∞≠Φ";
-
-void PickerToggleAndFocus() {
-    Scenario s("special-symbol picker: toggle, focus rules, destinations");
+void SymbolPicker() {
+    Scenario s("special-symbol picker and the host's symbol list (commands 300 + i): toggle, focus, destinations, leaks");
+    const char* const symbols = "°±×φ≤≥≈∠⌒□⊥∥∽‰√∞≠Φ";  // every cell, in order: all reach the record as GBK
+    CStringArray list;
+    for (int i = 0; i < 26; ++i) list.Add(("#" + std::to_string(i)).c_str());
     Host host;
     host.SetFlags(0x14);
     host.Put(UPPER, "+0.1");
     HWND lastPicker = nullptr;
-    const bool result = Open(host, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
+    const bool result = Open(host, &list, [&](HWND dlg) {
         HWND edit211 = GetDlgItem(dlg, 211), edit214 = GetDlgItem(dlg, 214);
         // The zone edit had the focus, then deviation input disabled it: the press goes to 211.
         FocusItem(dlg, 213);
         ClickControl(dlg, 221);
         Click(dlg, 227);
         HWND picker = Picker(dlg);
-        ok(picker != nullptr, "the press opens the picker, owned by the dialog");
-        if (!picker) return;
-        ok(Focus(dlg) == edit211, "focus moved to the prefix edit (focus %p)", Focus(dlg));
-        ok(Active(dlg) == dlg, "the dialog stays active");
+        if (!picker) return ok(false, "the press opens no picker owned by the dialog");
+        ok(FocusOf(dlg) == edit211 && Active(dlg) == dlg, "focus %p, active %p", FocusOf(dlg), Active(dlg));
         ok(GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_NOACTIVATE, "the picker never activates");
 
-        // The current destination follows the focus.
+        // The destination follows the focus; a dialog disabled (as while a sheet runs) takes nothing.
         FocusItem(dlg, 214);
         PickCell(picker, 1);
-        ok(ItemText(dlg, 214) == "±", "pick replaces the selection of 214: \"%s\"", ItemText(dlg, 214).c_str());
         PickCell(picker, 0);
-        ok(ItemText(dlg, 214) == "±°", "second pick at the caret: \"%s\"", ItemText(dlg, 214).c_str());
-        ok(ItemText(dlg, 211).empty(), "211 untouched: \"%s\"", ItemText(dlg, 211).c_str());
-        EnableWindow(dlg, FALSE);  // as while a sheet runs
+        EnableWindow(dlg, FALSE);
         PickCell(picker, 5);
         EnableWindow(dlg, TRUE);
-        ok(ItemText(dlg, 214) == "±°", "a disabled dialog takes no pick: \"%s\"", ItemText(dlg, 214).c_str());
-
+        ok(ItemText(dlg, 214) == "±°" && ItemText(dlg, 211).empty(), "picks: \"%s\", 211 \"%s\"",
+           ItemText(dlg, 214).c_str(), ItemText(dlg, 211).c_str());
         // A user's click leaves activation and focus where they were.
         MouseClick(picker, 3);
-        WaitFor([&] { return ItemText(dlg, 214) == "±°φ"; }, 2000);
-        ok(ItemText(dlg, 214) == "±°φ", "a real click inserts: \"%s\"", ItemText(dlg, 214).c_str());
-        ok(Active(dlg) == dlg && Focus(dlg) == edit214, "after a real click: active %p focus %p", Active(dlg),
-           Focus(dlg));
+        ok(WaitFor([&] { return ItemText(dlg, 214) == "±°φ"; }, 2000), "a real click inserts: \"%s\"",
+           ItemText(dlg, 214).c_str());
+        ok(Active(dlg) == dlg && FocusOf(dlg) == edit214, "after a real click: active %p focus %p", Active(dlg),
+           FocusOf(dlg));
 
-        // The button toggles; the focus goes back to the last edit first.
+        // The button toggles, giving the focus back to the last edit; the close box closes too.
         FocusItem(dlg, IDOK);
         Click(dlg, 227);
-        ok(!IsWindow(picker), "a second press closes the picker");
-        ok(Focus(dlg) == edit214, "the press gave the focus back to 214");
+        ok(!IsWindow(picker) && FocusOf(dlg) == edit214, "a second press closes the picker and focuses 214");
         Click(dlg, 227);
         picker = Picker(dlg);
-        ok(picker != nullptr, "a third press opens a new picker");
-        // Closed with its own close box: the next press opens a new one.
         if (picker) SendMessageW(picker, WM_CLOSE, 0, 0);
-        ok(!IsWindow(picker), "the close box closes the picker");
+        ok(picker && !IsWindow(picker), "a third press opens a picker, its close box closes it");
         Click(dlg, 227);
-        lastPicker = Picker(dlg);
-        ok(lastPicker != nullptr, "after the close box, the press opens a new picker");
-        Click(dlg, IDOK);
-    });
-    ok(result, "OK returns true");
-    ok(lastPicker && !IsWindow(lastPicker), "the dialog's end closed the picker");
-    ok(host.Text(UPPER) == "±°φ", "upper deviation \"%s\"", host.Text(UPPER).c_str());
-}
-
-void PickerSymbolsReachTheRecord() {
-    Scenario s("special-symbol picker: every symbol is GBK");
-    const std::wstring wide = W(kPickerSymbols);
-    BOOL lossy = FALSE;
-    char buf[64] = {};
-    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, buf, sizeof buf, nullptr, &lossy);
-    ok(!lossy, "every symbol has a GBK code");
-    ok(static_cast<int>(wide.size()) == CTQSymbolWnd::kColumns * 3, "symbol count %d", static_cast<int>(wide.size()));
-    Host host;
-    host.SetFlags(0x04);
-    const bool result = Open(host, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
+        picker = Picker(dlg);
+        if (!picker) return ok(false, "after the close box, the press opens no new picker");
+        FocusItem(dlg, 211);
+        for (int i = 0; i <= static_cast<int>(W(symbols).size()); ++i) PickCell(picker, i);  // past the last: nothing
         Click(dlg, 227);
-        HWND picker = Picker(dlg);
-        if (!picker) return ok(false, "no picker");
-        for (int i = 0; i < static_cast<int>(wide.size()); ++i) PickCell(picker, i);
-        PickCell(picker, static_cast<int>(wide.size()));  // past the last cell: nothing
-        Click(dlg, IDOK);
-    });
-    ok(result && host.Text(PREFIX) == kPickerSymbols, "prefix \"%s\"", host.Text(PREFIX).c_str());
-}
 
-// ---- the sheet buttons
-
-// Presses a sheet button and leaves the sheet, if the build has one, without a pick: with its
-// own OK (`closeWith` IDOK) or Cancel. The press is posted: the sheet runs a modal loop of its own.
-void LeaveSheet(HWND dlg, int button, const char* caption, int closeWith) {
-    PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
-    HWND sheet = WaitForDialog(GetWindowThreadProcessId(dlg, nullptr), caption, 2000);
-    if (!sheet) return;
-    PostMessageW(sheet, WM_COMMAND, MAKEWPARAM(closeWith, BN_CLICKED), 0);
-    ok(WaitFor([&] { return !IsWindow(sheet) || !IsWindowVisible(sheet); }), "sheet \"%s\" closes", caption);
-}
-
-void SheetsWithoutPick() {
-    Scenario s("zone and fit sheets left without a pick");
-    Host host;
-    host.SetFlags(0x14);
-    host.Put(VALUE, "-25");
-    host.Put(ZONE, "H7");
-    host.Put(HOLE, "H8");
-    host.Put(SHAFT, "f7");
-    const bool result = Open(host, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
-        SetItemText(dlg, 212, "40");  // typed after opening: the sheets never see it
-        LeaveSheet(dlg, 10066, "常用孔轴极限偏差", IDOK);
-        LeaveSheet(dlg, 10066, "常用孔轴极限偏差", IDCANCEL);
-        ClickControl(dlg, 222);
-        LeaveSheet(dlg, 10067, "常用配合", IDCANCEL);
-        ok(ItemText(dlg, 213) == "H7" && ItemText(dlg, 216) == "H8" && ItemText(dlg, 217) == "f7",
-           "fields after the sheets: \"%s\" \"%s\" \"%s\"", ItemText(dlg, 213).c_str(), ItemText(dlg, 216).c_str(),
-           ItemText(dlg, 217).c_str());
-        ok(Active(dlg) == dlg, "the dialog is active again");
-        Click(dlg, IDOK);
-    });
-    ok(result && host.Text(ZONE) == "H7" && host.Text(HOLE) == "H8" && host.Text(SHAFT) == "f7" &&
-           host.Text(VALUE) == "40",
-       "record after OK: \"%s\" \"%s\" \"%s\"", host.Text(ZONE).c_str(), host.Text(HOLE).c_str(), host.Text(SHAFT).c_str());
-}
-
-void PickerLeavesNothingBehind() {
-    Scenario s("special-symbol picker: repeated toggles leave no GDI object or window behind");
-    Host host;
-    host.SetFlags(0x04);
-    Open(host, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
         LiveObjects half;
         for (int i = 0; i < 40; ++i) {
             if (i == 20) half = CountLiveObjects();
-            Click(dlg, 227);  // open
-            HWND picker = Picker(dlg);
-            if (picker) RedrawWindow(picker, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            Click(dlg, 227);  // close
+            Click(dlg, 227);
+            if (HWND p = Picker(dlg)) RedrawWindow(p, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            Click(dlg, 227);
         }
         const LiveObjects end = CountLiveObjects();
         ok(end.gdi <= half.gdi && end.windows <= half.windows, "GDI objects after 20 and 40 toggles: %d, %d; windows %d, %d",
            half.gdi, end.gdi, half.windows, end.windows);
-        Click(dlg, IDCANCEL);
-    });
-}
+        Click(dlg, 227);
+        lastPicker = Picker(dlg);
 
-// ---- the host's symbol list: commands 300 + i
-
-void PostPick(HWND dlg, int index) { PostMessageW(dlg, WM_COMMAND, 300 + index, 0); }
-
-void SymbolListPicks() {
-    Scenario s("symbol list commands insert into the edit that last had the focus");
-    CStringArray symbols;
-    for (int i = 0; i < 26; ++i) symbols.Add(("#" + std::to_string(i)).c_str());
-    Host host;
-    host.SetFlags(0x08);
-    host.Put(UPPER, "+0.1");
-    bool result = Open(host, &symbols, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
+        // The list's entries go where the picker's symbols go; entry 2 replaces 214's selection.
         FocusItem(dlg, 214);
         PostPick(dlg, 2);
-        ok(WaitFor([&] { return ItemText(dlg, 214) == "#2"; }, 2000), "entry 2 replaced the selection of 214: \"%s\"",
-           ItemText(dlg, 214).c_str());
         PostPick(dlg, 26);  // beyond the list: nothing
         PostPick(dlg, 25);
-        ok(WaitFor([&] { return ItemText(dlg, 214) == "#2#25"; }, 2000), "entry 25 at the caret, 26 ignored: \"%s\"",
+        ok(WaitFor([&] { return ItemText(dlg, 214) == "#2#25"; }, 2000), "list entries in 214: \"%s\"",
            ItemText(dlg, 214).c_str());
         FocusItem(dlg, 218);
         PostPick(dlg, 0);
         ok(WaitFor([&] { return ItemText(dlg, 218) == "#0"; }, 2000), "the destination follows the focus: \"%s\"",
            ItemText(dlg, 218).c_str());
-        ok(ItemText(dlg, 214) == "#2#25" && ItemText(dlg, 211).empty(), "other edits untouched");
         Click(dlg, IDOK);
     });
-    ok(result && host.Text(UPPER) == "#2#25" && host.Text(SUFFIX) == "#0", "record: \"%s\" \"%s\"",
-       host.Text(UPPER).c_str(), host.Text(SUFFIX).c_str());
+    ok(result && lastPicker && !IsWindow(lastPicker), "the dialog's end closed the picker (%p)", lastPicker);
+    ok(host.Text(PREFIX) == symbols && host.Text(UPPER) == "#2#25" && host.Text(SUFFIX) == "#0",
+       "record: prefix \"%s\", upper \"%s\", suffix \"%s\"", host.Text(PREFIX).c_str(), host.Text(UPPER).c_str(),
+       host.Text(SUFFIX).c_str());
+}
 
-    // Without a list every such command is ignored.
-    Host bare;
-    bare.SetFlags(0x04);
-    result = Open(bare, nullptr, [&](HWND dlg) {
-        if (!dlg) return ok(false, "dialog did not appear");
-        PostPick(dlg, 0);
-        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        WaitFor([&] { return !IsWindowVisible(dlg); });
+// ---- the zone and fit sheets, aimed at cell centres from the charts' own geometry
+
+HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+
+fits::Point ZoneCentre(HWND page, fits::ChartPage side, const char* zone) {
+    const fits::ChartSize size = fits::ChartSize::Below500;  // the charts of the value 25
+    RECT rc{};
+    GetClientRect(page, &rc);
+    const fits::ZoneChartLayout layout(side == fits::ChartPage::Hole, false, fits::ColumnCount(side, size),
+                                       fits::RowCount(size), rc.right, rc.bottom);
+    for (int k = 0; k < fits::RowCount(size); ++k)
+        for (int i = 0; i < fits::ColumnCount(side, size); ++i)
+            if (fits::ZoneName(side, size, k, i) == zone) return layout.CellCentre(k, i);
+    return {-1, -1};
+}
+fits::Point FitCentre(HWND page, const char* hole, const char* shaft) {
+    const fits::FitSystem system = fits::FitSystem::HoleBasis;
+    RECT rc{};
+    GetClientRect(page, &rc);
+    const fits::FitChartLayout layout(fits::FitColumnCount(system), fits::FitRowCount(system), rc.right, rc.bottom);
+    for (int k = 0; k < fits::FitRowCount(system); ++k)
+        for (int i = 0; i < fits::FitColumnCount(system); ++i) {
+            const fits::Fit f = fits::FitOfCell(system, k, i);
+            if (f.hole == hole && f.shaft == shaft) return layout.CellCentre(k, i);
+        }
+    return {-1, -1};
+}
+
+// Presses a sheet button (posted: the sheet runs a loop of its own) and waits for the sheet.
+HWND Press(HWND dlg, int button, const char* caption) {
+    PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
+    HWND sheet = WaitForDialog(GetWindowThreadProcessId(dlg, nullptr), caption);
+    ok(sheet != nullptr, "sheet \"%s\" did not appear", caption);
+    return sheet;
+}
+bool Close(HWND sheet, int button) {
+    PostMessageW(sheet, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    return WaitFor([&] { return !IsWindowVisible(sheet); });
+}
+// Shows tab `tab` once the sheet has its first page up, clicks at the point `aim` computes for
+// that page and waits for the sheet to close. A sheet that stays open is cancelled.
+template <class Aim>
+void PickFromSheet(HWND dlg, int button, const char* caption, int tab, Aim aim) {
+    HWND sheet = Press(dlg, button, caption);
+    if (!sheet) return;
+    auto shown = [&](HWND page) { return page && IsWindowVisible(page) && CurrentPage(sheet) == page; };
+    WaitFor([&] { return shown(CurrentPage(sheet)); });
+    SendMessageW(sheet, PSM_SETCURSEL, tab, 0);
+    HWND page = nullptr;
+    WaitFor([&] { return shown(page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_INDEXTOHWND, tab, 0))); });
+    UpdateWindow(page);
+    const fits::Point p = aim(page);
+    SendMessageW(page, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    SendMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    const bool closed = WaitFor([&] { return !IsWindowVisible(sheet); });
+    ok(closed, "a click at (%d, %d) on tab %d closes \"%s\"", p.x, p.y, tab, caption);
+    if (!closed) Close(sheet, IDCANCEL);
+}
+
+void Sheets() {
+    Scenario s("the sheets left without a pick, then picks for the value the dialog received");
+    Host host;
+    host.Put(VALUE, "-25");
+    host.Put(ZONE, "H9");
+    host.Put(HOLE, "H8");
+    host.Put(SHAFT, "f7");
+    host.SetFlags(0x14);
+    const bool result = Open(host, nullptr, [&](HWND dlg) {
+        SetItemText(dlg, 212, "800");  // typed since the opening: the sheets still chart 25
+        for (int button : {IDOK, IDCANCEL})
+            if (HWND sheet = Press(dlg, 10066, "常用孔轴极限偏差")) ok(Close(sheet, button), "zone sheet closes");
+        ok(ItemText(dlg, 213) == "H9" && Active(dlg) == dlg, "after no pick: zone \"%s\", active %p",
+           ItemText(dlg, 213).c_str(), Active(dlg));
+        PickFromSheet(dlg, 10066, "常用孔轴极限偏差", 0,
+                      [](HWND page) { return ZoneCentre(page, fits::ChartPage::Hole, "H7"); });
+        ok(ItemText(dlg, 213) == "H7", "hole zone pick: \"%s\"", ItemText(dlg, 213).c_str());
+        PickFromSheet(dlg, 10066, "常用孔轴极限偏差", 1,
+                      [](HWND page) { return ZoneCentre(page, fits::ChartPage::Shaft, "g6"); });
+        ok(ItemText(dlg, 213) == "g6", "shaft zone pick: \"%s\"", ItemText(dlg, 213).c_str());
+        ClickControl(dlg, 222);
+        if (HWND sheet = Press(dlg, 10067, "常用配合")) ok(Close(sheet, IDCANCEL), "fit sheet closes");
+        ok(ItemText(dlg, 216) == "H8" && ItemText(dlg, 217) == "f7", "after no pick: fit \"%s\" / \"%s\"",
+           ItemText(dlg, 216).c_str(), ItemText(dlg, 217).c_str());
+        PickFromSheet(dlg, 10067, "常用配合", 0, [](HWND page) { return FitCentre(page, "H7", "g6"); });
+        Click(dlg, IDOK);
     });
-    ok(result && bare.Text(PREFIX).empty(), "no list: prefix \"%s\"", bare.Text(PREFIX).c_str());
+    ok(result && host.Text(VALUE) == "800" && host.Text(ZONE) == "g6" && host.Text(HOLE) == "H7" &&
+           host.Text(SHAFT) == "g6",
+       "record: value \"%s\", zone \"%s\", fit \"%s\"/\"%s\"", host.Text(VALUE).c_str(), host.Text(ZONE).c_str(),
+       host.Text(HOLE).c_str(), host.Text(SHAFT).c_str());
 }
 
 }  // namespace
@@ -487,13 +426,9 @@ int main() {
     ok(g_toller != nullptr, "TQDim_TollerDlg exported");
     if (!g_toller) return Summary("test_toller");
     ok(!g_toller(nullptr, nullptr), "a null record returns false");
-    Openings();
-    Switches();
+    ModesAndSwitches();
     Texts();
-    PickerToggleAndFocus();
-    PickerSymbolsReachTheRecord();
-    SheetsWithoutPick();
-    PickerLeavesNothingBehind();
-    SymbolListPicks();
+    SymbolPicker();
+    Sheets();
     return Summary("test_toller");
 }
