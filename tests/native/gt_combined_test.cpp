@@ -16,8 +16,7 @@ using geotol::CombinedVariant;
 TEST(CombinedLists, EveryCharacteristicInBothVariants) {
     struct Case {
         CombinedVariant variant;
-        int characteristic;
-        int grades;
+        int characteristic, grades;
         const char* firstGrade;
         int rows;
         const char* firstRow;
@@ -36,13 +35,10 @@ TEST(CombinedLists, EveryCharacteristicInBothVariants) {
     };
     for (const Case& c : cases) {
         const geotol::CombinedLists lists = geotol::CombinedListsFor(c.variant, c.characteristic);
-        const bool position = c.variant == CombinedVariant::Position;
-        SCOPED_TRACE((position ? "position variant, " : "form variant, ") + std::to_string(c.characteristic));
-        EXPECT_EQ(geotol::GradeCount(lists.grades), c.grades);
-        EXPECT_STREQ(geotol::GradeText(lists.grades, 0), c.firstGrade);
-        EXPECT_EQ(geotol::RowCount(lists.rows), c.rows);
-        EXPECT_STREQ(geotol::RowText(lists.rows, 0, 0), c.firstRow);
-        EXPECT_EQ(lists.listsEnabled, c.enabled);
+        EXPECT_TRUE(geotol::GradeCount(lists.grades) == c.grades && geotol::GradeText(lists.grades, 0) == std::string(c.firstGrade) &&
+                    geotol::RowCount(lists.rows) == c.rows && geotol::RowText(lists.rows, 0, 0) == std::string(c.firstRow) &&
+                    lists.listsEnabled == c.enabled)
+            << (c.variant == CombinedVariant::Position ? "position variant, " : "form variant, ") << c.characteristic;
     }
 }
 

@@ -15,8 +15,7 @@ TEST(SymbolMenu, TwelveToAColumnWithABreakItemBeforeEachNewColumn) {
         const auto items = SymbolMenuLayout(c.count);
         int breaks = 0;
         for (const auto& item : items) breaks += item.columnBreak;
-        EXPECT_EQ(static_cast<int>(items.size()), c.items) << c.count << " strings";
-        EXPECT_EQ(breaks, c.breaks) << c.count << " strings";
+        EXPECT_TRUE(static_cast<int>(items.size()) == c.items && breaks == c.breaks) << c.count << " strings";
     }
     const auto items = SymbolMenuLayout(13);
     EXPECT_TRUE(items[12].columnBreak && items[12].command == 312 && items[12].symbol == -1);
@@ -51,10 +50,8 @@ TEST(SymbolMenu, PicksOfALongListNeverReachTheDialogsControls) {
 TEST(SymbolMenu, CommandsNeverWrapPastSixteenBits) {
     const int huge = 70000;
     EXPECT_EQ(ListedSymbols(huge), 0xFFFF - 300 + 1);
-    const auto items = SymbolMenuLayout(huge);
-    EXPECT_EQ(items.back().command, 0xFFFFu);
-    EXPECT_FALSE(IsSymbolPick(1, false, huge)) << "IDOK";
-    EXPECT_FALSE(IsSymbolPick(2, false, huge)) << "IDCANCEL";
+    EXPECT_EQ(SymbolMenuLayout(huge).back().command, 0xFFFFu);
+    EXPECT_FALSE(IsSymbolPick(1, false, huge) || IsSymbolPick(2, false, huge)) << "IDOK, IDCANCEL";
 }
 
 }  // namespace
