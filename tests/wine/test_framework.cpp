@@ -1,8 +1,5 @@
-// The framework layer on its own: module-state switching and restoring, dialogs from the
-// current module's templates, the modal loop (owner disabled and re-enabled, the activation
-// given back, keys for any control pre-translated, posted commands seen by PreTranslateMessage,
-// WM_QUIT passed on, a destroyed owner ending the loop, exceptions stopped), message tables,
-// hooks, child dialogs and GBK text exchange.
+// The framework layer on its own: module state, the modal loop (owner, activation, keys,
+// WM_QUIT, a destroyed owner, exceptions), message tables, hooks, child dialogs, GBK text.
 #include <new>
 
 #include "framework/afxwin.h"
@@ -11,109 +8,6 @@
 using namespace winetest;
 
 namespace {
-
-class ProbeDlg : public CDialog {
-public:
-    ProbeDlg() : CDialog(100) {}
-    const AFX_MSGMAP* GetMessageMap() const override { return GetThisMessageMap(); }
-    static const AFX_MSGMAP* GetThisMessageMap() {
-        using namespace msgmap;
-        static const AFX_MSGMAP_ENTRY entries[] = {
-            Command<ProbeDlg>(BN_CLICKED, 201, &ProbeDlg::OnGo),
-            CommandRange<ProbeDlg>(BN_CLICKED, 300, 309, &ProbeDlg::OnPick),
-        };
-        static const AFX_MSGMAP map{CDialog::GetThisMessageMap(), entries, std::size(entries)};
-        return &map;
-    }
-
-    int goClicks = 0;
-    UINT lastPick = 0;
-    UINT preTranslatedPick = 0;
-    bool ownerDisabledInside = false;
-    HWND owner = nullptr;
-    CEdit edit;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 200, edit); }
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        ownerDisabledInside = owner && !::IsWindowEnabled(owner);
-        edit.SetWindowText("\xBC\xD3\xB9\xA4");  // 加工 in GBK
-        return TRUE;
-    }
-    BOOL PreTranslateMessage(MSG* msg) override {
-        if (msg->message == WM_COMMAND && LOWORD(msg->wParam) >= 300 && LOWORD(msg->wParam) <= 309)
-            preTranslatedPick = LOWORD(msg->wParam);
-        return CDialog::PreTranslateMessage(msg);
-    }
-
-private:
-    void OnGo() { ++goClicks; }
-    void OnPick(UINT id) { lastPick = id; }
-};
-
-void ModuleState() {
-    Scenario s("module state");
-    HINSTANCE exe = GetModuleHandleW(nullptr);
-    ok(AfxGetResourceHandle() == exe, "a thread starts with the process's resources");
-    // Stand in for a module: its own state with a resource handle of its own.
-    HMODULE other = LoadLibraryW(L"comctl32.dll");
-    AFX_MODULE_STATE moduleState{other, other, nullptr};
-    {
-        AFX_MAINTAIN_STATE2 guard(&moduleState);
-        ok(AfxGetResourceHandle() == other, "the guard makes the module's resources current");
-        ProbeDlg dlg;
-        ok(dlg.DoModal() == -1, "a template missing from the current module: modal result -1");
-        try {
-            AFX_MAINTAIN_STATE2 inner(AfxGetStaticModuleState());
-            throw 1;
-        } catch (int) {
-        }
-        ok(AfxGetResourceHandle() == other, "an exception leaving a nested guard restores the state");
-    }
-    ok(AfxGetResourceHandle() == exe, "leaving the guard restores the caller's state");
-}
-
-void ModalLoop() {
-    Scenario s("modal loop");
-    HWND owner = CreateWindowW(L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                               nullptr, nullptr, nullptr);
-    SetForegroundWindow(owner);
-    SetActiveWindow(owner);
-    ok(GetActiveWindow() == owner, "the host window is active before the call");
-    ProbeDlg dlg;
-    dlg.owner = owner;
-    std::string editText;
-    const INT_PTR result = RunDialog("框架测试", [&](HWND d) {
-        if (!d) return ok(false, "dialog did not appear");
-        editText = ItemText(d, 200);
-        Click(d, 201);
-        Click(d, 201);
-        PostMessageW(d, WM_COMMAND, 305, 0);  // a menu pick arrives posted
-        WaitFor([&] { return dlg.lastPick == 305; }, 3000);
-        Click(d, IDOK);
-    }, [&] { return dlg.DoModal(); });
-    ok(result == IDOK, "modal result %d", static_cast<int>(result));
-    ok(dlg.ownerDisabledInside, "the owner is disabled while the dialog runs");
-    ok(IsWindowEnabled(owner), "the owner is enabled again afterwards");
-    ok(dlg.goClicks == 2, "table handler ran %d times", dlg.goClicks);
-    ok(dlg.lastPick == 305 && dlg.preTranslatedPick == 305, "posted command seen by PreTranslateMessage and the range handler");
-    ok(editText == "加工", "GBK text reached the control as \"%s\"", editText.c_str());
-    ok(dlg.m_hWnd == nullptr, "the window is gone after DoModal");
-
-    // WM_QUIT ends the loop and stays in the queue for the caller's loop.
-    ProbeDlg quitting;
-    const INT_PTR quitResult = RunDialog("框架测试", [&](HWND d) {
-        if (!d) return;
-        PostThreadMessageW(GetWindowThreadProcessId(d, nullptr), WM_QUIT, 7, 0);
-        WaitFor([&] { return !IsWindow(d); }, 3000);
-    }, [&] { return quitting.DoModal(); });
-    MSG msg{};
-    const bool requeued = PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.wParam == 7;
-    ok(quitResult == -1, "a dialog ended by WM_QUIT reports %d", static_cast<int>(quitResult));
-    ok(requeued, "WM_QUIT is passed on");
-    DestroyWindow(owner);
-}
 
 // Joins the hook dialog's handling: takes posted commands 300-309 and WM_APP + 1.
 class CountingHook : public CMessageHook {
@@ -138,13 +32,14 @@ public:
     PageDlg() : CDialog(101) {}
 };
 
-class HookDlg : public CDialog {
+// Template 100 is a plain probe; 102 adds a hook, a child page and owner-drawn buttons.
+class ProbeDlg : public CDialog {
 public:
-    HookDlg() : CDialog(102) {}
+    explicit ProbeDlg(UINT templateId = 100) : CDialog(templateId), hooked(templateId == 102) {}
     const AFX_MSGMAP* GetMessageMap() const override { return GetThisMessageMap(); }
     static const AFX_MSGMAP* GetThisMessageMap() {
         using namespace msgmap;
-        using D = HookDlg;
+        using D = ProbeDlg;
         static const AFX_MSGMAP_ENTRY entries[] = {
             Command<D>(BN_CLICKED, 201, &D::OnGo),
             CommandRange<D>(BN_CLICKED, 300, 309, &D::OnPick),
@@ -156,15 +51,23 @@ public:
         return &map;
     }
 
+    const bool hooked;
+    int goClicks = 0;
+    UINT lastPick = 0, preTranslatedPick = 0;
+    UINT drawnIds = 0;  // bit (id - 220) for each control drawn by the table entry
+    bool ownerDisabledInside = false;
+    HWND owner = nullptr;
+    CEdit edit;
     CountingHook hook;
     PageDlg page;
-    int goClicks = 0, picks = 0;
-    UINT drawnIds = 0;  // bit (id - 220) for each control drawn by the table entry
-    bool throwInPreTranslate = false;
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 200, edit); }
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
+        ownerDisabledInside = owner && !::IsWindowEnabled(owner);
+        edit.SetWindowText("\xBC\xD3\xB9\xA4");  // 加工 in GBK
+        if (!hooked) return TRUE;
         AddHook(&hook);
         page.Create(this);
         RECT rc{5, 40, 0, 0};
@@ -173,28 +76,60 @@ protected:
         return TRUE;
     }
     BOOL PreTranslateMessage(MSG* msg) override {
-        if (throwInPreTranslate && msg->message == WM_APP + 3) throw std::bad_alloc();
+        if (msg->message == WM_APP + 3) throw std::bad_alloc();
+        if (msg->message == WM_COMMAND && LOWORD(msg->wParam) >= 300 && LOWORD(msg->wParam) <= 309)
+            preTranslatedPick = LOWORD(msg->wParam);
         return CDialog::PreTranslateMessage(msg);
     }
 
 private:
     void OnGo() { ++goClicks; }
-    void OnPick(UINT) { ++picks; }
+    void OnPick(UINT id) { lastPick = id; }
     LRESULT OnNotifyGo(NMHDR*) { return 77; }
     void OnDraw221(DRAWITEMSTRUCT* dis) { drawnIds |= 1u << (dis->CtlID - 220); }
     INT_PTR OnThrow(WPARAM, LPARAM) { throw std::bad_alloc(); }
 };
 
-void KeyboardAndActivation() {
-    Scenario s("keyboard and activation");
+void ModuleState() {
+    Scenario s("module state");
+    HINSTANCE exe = GetModuleHandleW(nullptr);
+    ok(AfxGetResourceHandle() == exe, "a thread starts with the process's resources");
+    // Stand in for a module: its own state with a resource handle of its own.
+    HMODULE other = LoadLibraryW(L"comctl32.dll");
+    AFX_MODULE_STATE moduleState{other, other, nullptr};
+    {
+        AFX_MAINTAIN_STATE2 guard(&moduleState);
+        ok(AfxGetResourceHandle() == other, "the guard makes the module's resources current");
+        ProbeDlg dlg;
+        ok(dlg.DoModal() == -1, "a template missing from the current module: modal result -1");
+        try {
+            AFX_MAINTAIN_STATE2 inner(AfxGetStaticModuleState());
+            throw 1;
+        } catch (int) {
+        }
+        ok(AfxGetResourceHandle() == other, "an exception leaving a nested guard restores the state");
+    }
+    ok(AfxGetResourceHandle() == exe, "leaving the guard restores the caller's state");
+}
+
+// Enter and Escape close the dialog, each after the same run: table handlers, a posted
+// command, GBK text, Tab from the edit.
+void ModalLoop() {
+    Scenario s("modal loop and keyboard");
     for (const UINT closeKey : {VK_RETURN, VK_ESCAPE}) {
         HostWindows windows;
         ProbeDlg dlg;
         dlg.owner = windows.host;
+        std::string editText;
         bool tabbed = false, activeInside = false;
         const INT_PTR result = RunDialog("框架测试", [&](HWND d) {
-            if (!d) return;
+            if (!d) return ok(false, "dialog did not appear");
             activeInside = GetForegroundWindow() == d || GetActiveWindow() == d;
+            editText = ItemText(d, 200);
+            Click(d, 201);
+            Click(d, 201);
+            PostMessageW(d, WM_COMMAND, 305, 0);  // a menu pick arrives posted
+            WaitFor([&] { return dlg.lastPick == 305; }, 3000);
             SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, 200)), TRUE);
             WaitFor([&] { return FocusOf(d) == GetDlgItem(d, 200); }, 2000);
             PostKey(d, VK_TAB);
@@ -205,18 +140,33 @@ void KeyboardAndActivation() {
             PostKey(d, closeKey);
             WaitFor([&] { return !IsWindowVisible(d); }, 3000);
         }, [&] { return dlg.DoModal(); });
-        ok(activeInside, "the dialog was active while it ran");
+        ok(result == (closeKey == VK_RETURN ? IDOK : IDCANCEL) && dlg.m_hWnd == nullptr,
+           "key %u closes with %d, the window gone", closeKey, static_cast<int>(result));
+        ok(dlg.ownerDisabledInside && activeInside, "the owner is disabled and the dialog active while it runs");
+        ok(IsWindowEnabled(windows.host) && GetActiveWindow() == windows.host,
+           "the host window is enabled and active again after key %u", closeKey);
         ok(tabbed, "Tab posted to the edit moves the focus to the next control");
-        ok(result == (closeKey == VK_RETURN ? IDOK : IDCANCEL), "key %u closes with %d", closeKey,
-           static_cast<int>(result));
-        ok(GetActiveWindow() == windows.host, "the host window is active again after key %u", closeKey);
+        ok(dlg.goClicks == 2 && dlg.lastPick == 305 && dlg.preTranslatedPick == 305,
+           "table handler ran %d times; posted command seen by PreTranslateMessage and the range handler", dlg.goClicks);
+        ok(editText == "加工", "GBK text reached the control as \"%s\"", editText.c_str());
     }
+
+    // WM_QUIT ends the loop and stays in the queue for the caller's loop.
+    ProbeDlg quitting;
+    const INT_PTR quitResult = RunDialog("框架测试", [&](HWND d) {
+        if (!d) return;
+        PostThreadMessageW(GetWindowThreadProcessId(d, nullptr), WM_QUIT, 7, 0);
+        WaitFor([&] { return !IsWindow(d); }, 3000);
+    }, [&] { return quitting.DoModal(); });
+    MSG msg{};
+    const bool requeued = PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.wParam == 7;
+    ok(quitResult == -1 && requeued, "a dialog ended by WM_QUIT reports %d, WM_QUIT passed on", static_cast<int>(quitResult));
 }
 
 void HooksTablesAndPages() {
     Scenario s("hooks, tables and pages");
     HostWindows windows;
-    HookDlg dlg;
+    ProbeDlg dlg(102);
     LRESULT notifyAnswer = 0;
     bool pageIsChild = false, tabIntoPage = false, mnemonic = false, found = false;
     const INT_PTR result = RunDialog("钩子测试", [&](HWND d) {
@@ -225,8 +175,7 @@ void HooksTablesAndPages() {
         found = CDialog::FromHandle(d) == &dlg && CDialog::FromHandle(dlg.page.m_hWnd) == &dlg.page &&
                 !CDialog::FromHandle(windows.host);
         NMHDR nm{GetDlgItem(d, 201), 201, static_cast<UINT>(NM_CLICK)};
-        // The dialog manager answers with DWLP_MSGRESULT (read from the window later, another
-        // message may have reset it).
+        // The dialog manager answers with DWLP_MSGRESULT (not read later: another message may reset it).
         notifyAnswer = SendMessageW(d, WM_NOTIFY, 201, reinterpret_cast<LPARAM>(&nm));
         PostMessageW(d, WM_COMMAND, 303, 0);
         WaitFor([&] { return dlg.hook.picks == 1; }, 2000);
@@ -244,18 +193,15 @@ void HooksTablesAndPages() {
         PostMessageW(d, WM_COMMAND, IDOK, 0);
         WaitFor([&] { return !IsWindowVisible(d); }, 3000);
     }, [&] { return dlg.DoModal(); });
-    ok(result == IDOK, "closed with %d", static_cast<int>(result));
-    ok(dlg.hook.answered == 42, "a hook sees the dialog's messages (%d)", static_cast<int>(dlg.hook.answered));
-    ok(notifyAnswer == 77, "a notification handler's result is the answer to the sender (%ld)",
-       static_cast<long>(notifyAnswer));
-    ok(dlg.hook.picks == 1 && dlg.picks == 0, "a hook that takes a posted command keeps it from the tables");
-    ok(dlg.drawnIds == 2, "owner drawing reaches the entry of the control that asked (mask %u)", dlg.drawnIds);
-    ok(pageIsChild, "a page made with Create(parent) is a child of the dialog");
-    ok(found, "FromHandle finds the dialog and its page, and nothing for another window");
-    ok(tabIntoPage, "Tab moves from the dialog's controls into the page");
-    ok(mnemonic, "a mnemonic presses its button");
+    ok(result == IDOK && dlg.hook.answered == 42, "closed with %d; a hook sees the dialog's messages (%d)",
+       static_cast<int>(result), static_cast<int>(dlg.hook.answered));
+    ok(notifyAnswer == 77 && dlg.hook.picks == 1 && dlg.lastPick == 0 && dlg.drawnIds == 2,
+       "a notification handler answers the sender (%ld); a hook keeps a posted command it takes from the tables; "
+       "owner drawing reaches the entry of the control that asked (mask %u)", static_cast<long>(notifyAnswer), dlg.drawnIds);
+    ok(pageIsChild && found && dlg.page.m_hWnd == nullptr, "a page made with Create(parent) is a child of the dialog, "
+       "FromHandle finds both and nothing for another window, the page went with its parent");
+    ok(tabIntoPage && mnemonic, "Tab moves into the page: %d; a mnemonic presses its button: %d", tabIntoPage, mnemonic);
     ok(GetActiveWindow() == windows.host, "the host window is active again");
-    ok(dlg.page.m_hWnd == nullptr, "the page's window went with its parent");
 }
 
 void EndingWithoutOk() {
@@ -274,16 +220,14 @@ void EndingWithoutOk() {
     }
     for (const UINT thrower : {WM_APP + 2, WM_APP + 3}) {
         HostWindows windows;
-        HookDlg dlg;
-        dlg.throwInPreTranslate = true;
+        ProbeDlg dlg(102);
         const INT_PTR result = RunDialog("钩子测试", [&](HWND d) {
             if (!d) return;
             PostMessageW(d, thrower, 0, 0);
             WaitFor([&] { return !IsWindowVisible(d); }, 3000);
         }, [&] { return dlg.DoModal(); });
-        ok(result == -1, "a failure in %s ends the dialog with %d",
+        ok(result == -1 && IsWindowEnabled(windows.host), "a failure in %s ends the dialog with %d, the owner enabled again",
            thrower == WM_APP + 2 ? "a handler" : "pre-translation", static_cast<int>(result));
-        ok(IsWindowEnabled(windows.host), "the owner is enabled again");
     }
 }
 
@@ -296,7 +240,6 @@ int main() {
         // The probe template lives in this executable: make it the current module.
         AFX_MAINTAIN_STATE2 guard(AfxGetStaticModuleState());
         ModalLoop();
-        KeyboardAndActivation();
         HooksTablesAndPages();
         EndingWithoutOk();
     }

@@ -1,10 +1,6 @@
-// The form and position tolerance dialogs through TQDim_XZGCDlg and TQDim_WZGCDlg, as a host
-// calls them: the 64-byte text buffer, five 40-byte datum fields and three 32-bit values laid
-// out by byte offsets between guard bytes, a real special-symbol list, the dialog scripted from
-// a second thread, the host's bytes checked afterwards. Principle buttons are clicked for real
-// (BM_CLICK): the form dialog's automatic radio buttons check themselves first, the position
-// dialog's plain ones only ever show what the dialog set. The toggle rule itself is tested
-// natively; here it is the wiring: which button, which text, which buffer.
+// The form and position tolerance dialogs as a host calls them: the 64-byte text, five 40-byte
+// datums and three 32-bit values between guard bytes. Principle buttons are clicked for real
+// (BM_CLICK): the form dialog's automatic radio buttons check themselves first.
 #include <cstring>
 #include <string>
 
@@ -59,15 +55,13 @@ bool OpenPosition(Host& h, const CStringArray* symbols, const std::function<void
 }
 
 std::string Principles(HWND dlg) {
-    std::string s;
     const int ids[] = {1005, 1006, 1007, 1114, 1115};
-    for (int i = 0; i < 5; ++i)
-        if (Checked(dlg, ids[i])) s += "EMPNL"[i];
+    std::string s;
+    for (int i = 0; i < 5; ++i) if (Checked(dlg, ids[i])) s += "EMPNL"[i];
     return s;
 }
 
-// `base` is the text edit: 1000 in the form dialog, 1100 in the position dialog; the symbol,
-// type, grade and main-parameter controls follow it.
+// `base` is the text edit (1000 form, 1100 position); the symbol and list controls follow it.
 bool TableControls(HWND dlg, int base, bool enabled) {
     for (int id : {base + 3, base + 4, 1008, 1009, 1010})
         if (Enabled(dlg, id) != enabled) return false;
@@ -78,9 +72,8 @@ int SymbolWrong(HWND dlg, int base, const char* code, bool asShown = false) {
 }
 int Selected(HWND dlg, int id) { return static_cast<int>(SendMessageW(GetDlgItem(dlg, id), LB_GETCURSEL, 0, 0)); }
 
-// One user action: 'L' picks entry `index` of list `id`, 'C' clicks control `id`. Unless `text`
-// is null, the edit and the host's buffer must then both hold it (every composed text is stored
-// before it is shown) and exactly the `checked` principles must be checked.
+// 'L' picks entry `index` of list `id`, 'C' clicks control `id`; then (unless `text` is null) the
+// edit and the host's buffer hold `text` and exactly the `checked` principles are checked.
 struct Step {
     char kind;
     int id, index;
@@ -99,10 +92,6 @@ void Play(HWND dlg, Host& h, int base, std::initializer_list<Step> steps) {
     }
 }
 
-void PostCommand(HWND dlg, int id) {
-    PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
-}
-
 void FormComposing() {
     Scenario s("form: preselected cylindricity, then composing");
     Host h;
@@ -119,16 +108,12 @@ void FormComposing() {
            "straightness rows until a selection, none selected");
         Play(dlg, h, 1000,
              {{'L', 1003, 1, "", ""},  // the preselection decides the table of a grade pick
-              {'L', 1004, 2, "0.00025", ""},
-              {'C', 1114, 0, "0.00025N", "N"},
+              {'L', 1004, 2, "0.00025", ""}, {'C', 1114, 0, "0.00025N", "N"},
               {'C', 1114, 0, "0.00025", ""},  // the automatic button checked itself; the dialog unchecks it
-              {'C', 1005, 0, "0.00025E", "E"},
-              {'C', 1006, 0, "0.00025M", "M"},
-              {'L', 1003, 2, "", "M"},        // a grade pick empties the text, M stays for the next row
-              {'L', 1004, 0, "0.0003M", "M"},
-              {'L', 1002, 0, "", ""},         // straightness: M switched off
-              {'L', 1003, 2, nullptr, nullptr},
-              {'L', 1004, 1, "0.001", ""},    // the one row without padding
+              {'C', 1005, 0, "0.00025E", "E"}, {'C', 1006, 0, "0.00025M", "M"},
+              {'L', 1003, 2, "", "M"},  // a grade pick empties the text, M stays for the next row
+              {'L', 1004, 0, "0.0003M", "M"}, {'L', 1002, 0, "", ""},  // straightness: M switched off
+              {'L', 1003, 2, nullptr, nullptr}, {'L', 1004, 1, "0.001", ""},  // the one row without padding
               {'C', 1006, 0, "0.001M", "M"}});  // M starts over after the change
         ok(ListItems(dlg, 1003).size() == 12 && SymbolWrong(dlg, 1000, "zx", true) == 0, "grades 1..12, symbol painted at once");
         Play(dlg, h, 1000, {{'L', 1002, 4, "", ""}});
@@ -137,9 +122,8 @@ void FormComposing() {
         SelectList(dlg, 1002, 2);
         Click(dlg, IDOK);
     });
-    ok(result && h.Int(TYPE_OFF) == 1 && h.Int(POS_OFF) == 2 && h.Int(HORIZ_OFF) == 1,
-       "OK: type flag %d position %d horizontal %d", h.Int(TYPE_OFF), h.Int(POS_OFF), h.Int(HORIZ_OFF));
-    ok(h.GuardsIntact(), "guard bytes untouched");
+    ok(result && h.Int(TYPE_OFF) == 1 && h.Int(POS_OFF) == 2 && h.Int(HORIZ_OFF) == 1 && h.GuardsIntact(),
+       "OK: type flag %d position %d horizontal %d, guards untouched", h.Int(TYPE_OFF), h.Int(POS_OFF), h.Int(HORIZ_OFF));
 }
 
 // The menu and its picks, as every geometric tolerance dialog has them.
@@ -156,7 +140,7 @@ void SpecialSymbols() {
         SetItemText(dlg, 1000, "0.05M");
         SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, IDOK)), TRUE);
         SendMessageW(edit, EM_SETSEL, 0, 0);
-        PostCommand(dlg, 227);
+        PostMessageW(dlg, WM_COMMAND, 227, reinterpret_cast<LPARAM>(GetDlgItem(dlg, 227)));
         HWND menu = WaitForMenu();
         if (!menu) return ok(false, "menu opens");
         const auto items = MenuItems(MenuOfWindow(menu));
@@ -175,11 +159,8 @@ void SpecialSymbols() {
         for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 0);  // a real pick: 301
         const bool inserted = WaitFor([&] { return ItemText(dlg, 1000) == "±0.05M"; }, 3000);
         if (IsWindowVisible(menu)) DismissMenu(menu, dlg);
-        ok(inserted, "the second item inserted at the caret: \"%s\"", ItemText(dlg, 1000).c_str());
-        GUITHREADINFO gui{};
-        gui.cbSize = sizeof gui;
-        GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &gui);
-        ok(gui.hwndFocus == edit && SendMessageW(edit, EM_CANUNDO, 0, 0) == 0, "focus in the edit, nothing to undo");
+        ok(inserted && FocusOf(dlg) == edit && SendMessageW(edit, EM_CANUNDO, 0, 0) == 0,
+           "the second item inserted at the caret: \"%s\"; focus in the edit, nothing to undo", ItemText(dlg, 1000).c_str());
         SendMessageW(edit, EM_SETSEL, 1, 5);
         PostMessageW(dlg, WM_COMMAND, 314, 0);  // listed, but inserts nothing
         PostMessageW(dlg, WM_COMMAND, 313, 0);
@@ -206,10 +187,9 @@ void PositionAndDatums() {
         if (!dlg) return ok(false, "dialog did not appear");
         ok(Selected(dlg, 1102) == 0 && SymbolWrong(dlg, 1100, "px") == 0 && ListItems(dlg, 1104)[0] == "<=10        0.0004",
            "a position outside the list opens on parallelism");
-        ok(Principles(dlg) == "L" && Checked(dlg, 1169), "the caller's L checked, 水平放置 checked");
-        ok(ItemText(dlg, 1105) == "A" && ItemText(dlg, 1106) == "B-C" && ItemText(dlg, 1107).empty() &&
-               ItemText(dlg, 1109) == std::string(39, 'e'),
-           "datums shown, an unterminated one as 39 bytes");
+        ok(Principles(dlg) == "L" && Checked(dlg, 1169) && ItemText(dlg, 1105) == "A" && ItemText(dlg, 1106) == "B-C" &&
+               ItemText(dlg, 1107).empty() && ItemText(dlg, 1109) == std::string(39, 'e'),
+           "the caller's L and 水平放置 checked; datums shown, an unterminated one as 39 bytes");
         Play(dlg, h, 1100, {{'L', 1102, 5, "", ""}});  // 位置度: L switched off
         ok(ListItems(dlg, 1103).empty() && TableControls(dlg, 1100, false) && Enabled(dlg, 1109),
            "位置度: lists emptied and disabled, datums usable");
@@ -218,9 +198,7 @@ void PositionAndDatums() {
            "coaxiality rows and symbol");
         Play(dlg, h, 1100,
              {{'L', 1104, 0, " 0.0004", ""},  // row <=1 starts with a space
-              {'C', 1005, 0, " 0.0004E", "E"},
-              {'C', 1006, 0, " 0.0004M", "M"},
-              {'C', 1006, 0, " 0.0004", ""}});
+              {'C', 1005, 0, " 0.0004E", "E"}, {'C', 1006, 0, " 0.0004M", "M"}, {'C', 1006, 0, " 0.0004", ""}});
         SendMessageW(GetDlgItem(dlg, 1100), EM_SETSEL, 0, 0);
         PostMessageW(dlg, WM_COMMAND, 300, 0);
         ok(WaitFor([&] { return ItemText(dlg, 1100) == "S 0.0004"; }, 3000) && ItemText(dlg, 1105) == "A",
@@ -235,12 +213,11 @@ void PositionAndDatums() {
     });
     ok(result && h.TextUtf8().size() == 2 + 30 * 3, "OK: typed text cut to 62 bytes, the 63rd would split a character (%d)",
        static_cast<int>(std::strlen(h.Text())));
-    ok(h.Int(TYPE_OFF) == 1 && h.Int(POS_OFF) == 3 && h.Int(HORIZ_OFF) == 1, "type flag %d position %d horizontal %d",
-       h.Int(TYPE_OFF), h.Int(POS_OFF), h.Int(HORIZ_OFF));
-    ok(std::memcmp(h.Datum(0), "ABCDEFGHIJKLMNOPQRS\0zzzzzzzzzzzzzzzzzzzz", 40) == 0, "datum 1: 19 bytes, NUL, stale rest");
-    ok(h.Utf8Of(h.Datum(1), 40) == "基准基准基准基准基" && std::memcmp(h.Datum(4), "E2\0eeeee", 8) == 0,
-       "datum 2 cut on a character, datum 5 written over the unterminated one");
-    ok(h.GuardsIntact(), "guard bytes untouched");
+    ok(h.Int(TYPE_OFF) == 1 && h.Int(POS_OFF) == 3 && h.Int(HORIZ_OFF) == 1 && h.GuardsIntact(),
+       "type flag %d position %d horizontal %d, guards untouched", h.Int(TYPE_OFF), h.Int(POS_OFF), h.Int(HORIZ_OFF));
+    ok(std::memcmp(h.Datum(0), "ABCDEFGHIJKLMNOPQRS\0zzzzzzzzzzzzzzzzzzzz", 40) == 0 &&
+           h.Utf8Of(h.Datum(1), 40) == "基准基准基准基准基" && std::memcmp(h.Datum(4), "E2\0eeeee", 8) == 0,
+       "datum 1: 19 bytes, NUL, stale rest; datum 2 cut on a character; datum 5 over the unterminated one");
 
     Scenario c("position: Cancel");
     Host k;
@@ -251,21 +228,16 @@ void PositionAndDatums() {
         if (!dlg) return ok(false, "dialog did not appear");
         SelectList(dlg, 1104, 0);
         PostMessageW(dlg, WM_COMMAND, 300, 0);  // a null list inserts nothing
-        PostCommand(dlg, 1007);
+        PostMessageW(dlg, WM_COMMAND, 1007, reinterpret_cast<LPARAM>(GetDlgItem(dlg, 1007)));
         ok(WaitFor([&] { return ItemText(dlg, 1100) != "0.0004"; }, 3000) && ItemText(dlg, 1100) == "0.0004P",
            "null list: \"%s\"", ItemText(dlg, 1100).c_str());
         SetItemText(dlg, 1105, "typed");
         SetItemText(dlg, 1100, "typed, never composed");
         Click(dlg, IDCANCEL);
     });
-    ok(!cancelled && k.TextUtf8() == "0.0004P", "Cancel leaves the composed \"%s\"", k.TextUtf8().c_str());
-    ok(std::memcmp(k.b, before.b, TEXT_OFF) == 0 && std::memcmp(k.b + TYPE_OFF, before.b + TYPE_OFF, HOST_SIZE - TYPE_OFF) == 0,
-       "values and datums untouched on Cancel");
-
-    // Null pointers where the host must pass values: false at once, no dialog.
-    ok(!g_xzgc(nullptr, &k.Int(TYPE_OFF), &k.Int(POS_OFF), nullptr, &k.Int(HORIZ_OFF)) &&
-           !g_wzgc(k.Text(), nullptr, &k.Int(TYPE_OFF), &k.Int(POS_OFF), nullptr, &k.Int(HORIZ_OFF)),
-       "null pointers return false");
+    ok(!cancelled && k.TextUtf8() == "0.0004P" && std::memcmp(k.b, before.b, TEXT_OFF) == 0 &&
+           std::memcmp(k.b + TYPE_OFF, before.b + TYPE_OFF, HOST_SIZE - TYPE_OFF) == 0,
+       "Cancel leaves the composed \"%s\", values and datums untouched", k.TextUtf8().c_str());
 }
 
 }  // namespace

@@ -427,8 +427,4 @@ Fn Export(HMODULE module, const char* name) {
 // every call of a test against what a host declares.
 #define TQ_EXPORT(module, fn) ::winetest::Export<decltype(&fn)>(module, #fn)
 
-namespace winetest {
-
-}  // namespace winetest
-
 #define ok(cond, ...) ::winetest::Check(static_cast<bool>(cond), __FILE__, __LINE__, __VA_ARGS__)
