@@ -47,23 +47,22 @@ bool Open(Host& host, const std::function<void(HWND)>& script) {
     return RunDialog(kCaption, script, [&] { return g_rough(reinterpret_cast<RoughRecord*>(host.rec)); });
 }
 
-// The preview read from pixels: bar across the V, circle in the V, circle at the knee, arms.
+// The preview read from pixels as letters: Bar across the V, Inner circle, Knee circle, Arms.
 // The controls are hidden meanwhile (where they cover the preview depends on the font).
-struct Seen {
-    bool bar, inner, knee, arms;
-};
-Seen Look(HWND dlg) {
+std::string Look(HWND dlg) {
     std::vector<HWND> shown;
     for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
         if (IsWindowVisible(c)) shown.push_back(c);
     for (HWND c : shown) ShowWindow(c, SW_HIDE);
     // The arms are drawn for every code: until they show, the picture was taken too early.
-    Seen seen{};
+    std::string seen;
     WaitFor([&] {
         Capture cap(dlg);
-        seen = {cap.BlackNear(75, 95), cap.BlackNear(100, 129), cap.BlackNear(147, 40),
-                cap.BlackNear(84, 122) && cap.BlackNear(197, 40)};
-        return seen.arms;
+        seen.clear();
+        const bool parts[] = {cap.BlackNear(75, 95), cap.BlackNear(100, 129), cap.BlackNear(147, 40),
+                              cap.BlackNear(84, 122) && cap.BlackNear(197, 40)};
+        for (int i = 0; i < 4; ++i) if (parts[i]) seen += "BIKA"[i];
+        return parts[3];
     }, 3000);
     for (HWND c : shown) ShowWindow(c, SW_SHOWNA);
     return seen;
@@ -93,9 +92,8 @@ void NewSymbol() {
            "a new symbol: a2 \"%s\", other texts empty, 固定点 unchecked", ItemText(dlg, 101).c_str());
         ok(ItemText(dlg, 107) == "a1--粗糙度高度参数值", "hint \"%s\"", ItemText(dlg, 107).c_str());
         during = host.Shape() == 1 && host.Get(FIXED) == 0;
-        const Seen seen = Look(dlg);
-        ok(seen.bar && !seen.inner && !seen.knee && seen.arms, "preview of code 1: bar %d inner %d knee %d arms %d",
-           seen.bar, seen.inner, seen.knee, seen.arms);
+        const std::string seen = Look(dlg);
+        ok(seen == "BA", "preview of code 1: %s", seen.c_str());
         const auto sizes = ComboItems(dlg, 10145);
         ok(ComboItems(dlg, 106).size() == 13 && ComboItems(dlg, 106)[0] == "200" && ComboItems(dlg, 101)[12] == "0.05" &&
                sizes.size() == 21 && sizes[1] == "1.0" && sizes[20] == "20.0",
@@ -140,9 +138,9 @@ void ExistingSymbol() {
            ItemText(dlg, 107).c_str());
         // 110 sets a2 aside and empties it, 108 gives it back.
         Click(dlg, 110);
-        Seen seen = Look(dlg);
-        ok(ItemText(dlg, 101).empty() && host.Shape() == 12 && !seen.bar && seen.inner && seen.knee,
-           "110 empties a2, shape %d, preview bar %d inner %d knee %d", host.Shape(), seen.bar, seen.inner, seen.knee);
+        std::string seen = Look(dlg);
+        ok(ItemText(dlg, 101).empty() && host.Shape() == 12 && seen == "IKA", "110 empties a2, shape %d, preview %s",
+           host.Shape(), seen.c_str());
         Click(dlg, 108);
         ok(ItemText(dlg, 101) == "3.2" && host.Shape() == 10, "108 restores a2, shape %d", host.Shape());
         // Once given back, 110 sets aside the text of that moment.
@@ -155,11 +153,10 @@ void ExistingSymbol() {
         const int kneeBlack = BlackPixels(GetDlgItem(dlg, 111));
         Click(dlg, 111);
         seen = Look(dlg);
-        ok(host.Shape() == 1 && seen.bar && !seen.knee, "111 removes the knee: %d, bar %d knee %d", host.Shape(),
-           seen.bar, seen.knee);
+        ok(host.Shape() == 1 && seen == "BA", "111 removes the knee: %d, preview %s", host.Shape(), seen.c_str());
         ok(BlackPixels(GetDlgItem(dlg, 111)) < kneeBlack, "111 shows the dotted circle (S5) without the knee");
         Click(dlg, 111);
-        ok(host.Shape() == 11 && Look(dlg).knee, "111 twice gives the starting code back");
+        ok(host.Shape() == 11 && Look(dlg) == "BKA", "111 twice gives the starting code back");
 
         // Check boxes write at once.
         ClickControl(dlg, 1169);
@@ -271,7 +268,7 @@ void BadInput() {
     host.Set<int32_t>(HIDE, 1);
     std::string a1;
     bool fixedVisible = true;
-    Seen seen{};
+    std::string seen;
     const bool result = Open(host, [&](HWND dlg) {
         if (!dlg) return;
         seen = Look(dlg);
@@ -280,8 +277,7 @@ void BadInput() {
         SelectCombo(dlg, 112, 1);
         Click(dlg, IDOK);
     });
-    ok(!seen.bar && !seen.inner && seen.knee && seen.arms && host.Shape() == 22, "code 22 (now %d): bar %d inner %d "
-       "knee %d arms %d", host.Shape(), seen.bar, seen.inner, seen.knee, seen.arms);
+    ok(seen == "KA" && host.Shape() == 22, "code 22 (now %d): preview %s", host.Shape(), seen.c_str());
     ok(result && a1 == std::string(33, 'A'), "unterminated a1 read to the field's end (%d chars)", static_cast<int>(a1.size()));
     ok(!fixedVisible && host.Get(FIXED) == 1, "hideFixedPoint hides 固定点; a word in e sets fixedPoint all the same");
     ok(host.Text(A1) == std::string(14, 'A') && host.rec[A1 + 14] == 0 && host.Text(E) == "所有",
