@@ -72,11 +72,9 @@ TEST(RoughSizes, ListTextsExactMatchesAndParsing) {
     EXPECT_EQ(rough::ListSizeText(rough::kSizes[0]), "0.5");
     EXPECT_EQ(rough::ListSizeText(rough::kSizes[1]), "1.0");
     EXPECT_EQ(rough::ListSizeText(rough::kSizes[20]), "20.0");
-    EXPECT_EQ(rough::MatchSize(3.5f), 6);
-    EXPECT_EQ(rough::MatchSize(20.0f), 20);
-    EXPECT_EQ(rough::MatchSize(3.25f), -1);
-    EXPECT_EQ(rough::MatchSize(3.5000002f), -1);  // exact 32-bit comparison, no tolerance
-    EXPECT_EQ(rough::MatchSize(std::nanf("")), -1);
+    // An exact 32-bit comparison, no tolerance.
+    for (auto [size, index] : {std::pair{3.5f, 6}, {20.0f, 20}, {3.25f, -1}, {3.5000002f, -1}, {std::nanf(""), -1}})
+        EXPECT_EQ(rough::MatchSize(size), index) << size;
     EXPECT_EQ(rough::SizeText(3.25f), "3.25");
     EXPECT_EQ(rough::ParseSize("2.75mm"), 2.75f);
     EXPECT_EQ(rough::ParseSize("big"), 0.0f);

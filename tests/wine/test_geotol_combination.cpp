@@ -21,19 +21,14 @@ constexpr int32_t kGuard = static_cast<int32_t>(0xCDCDCDCD);
 int Radio(int characteristic) { return 101 + characteristic; }
 int Count(int characteristic) { return 301 + characteristic; }
 
-
-// Guard words at 0..3 and 18..21, the host's counts at 4..17.
+// Guard words at 0..3 and 18..21, the host's counts at 4..17 (garbage unless given).
 struct HostArray {
     int32_t words[22];
-    HostArray() {
-        for (int i = 0; i < 22; ++i) words[i] = i < 4 || i >= 18 ? kGuard : kGarbage;
+    explicit HostArray(const int32_t* counts = nullptr) {
+        for (int i = 0; i < 22; ++i) words[i] = i < 4 || i >= 18 ? kGuard : counts ? counts[i - 4] : kGarbage;
     }
     int32_t* counts() { return words + 4; }
-    bool Is(const int32_t (&want)[14]) const {
-        for (int i = 0; i < 22; ++i)
-            if (words[i] != (i < 4 || i >= 18 ? kGuard : want[i - 4])) return false;
-        return true;
-    }
+    bool operator==(const HostArray& o) const { return !std::memcmp(words, o.words, sizeof words); }
 };
 
 bool Open(HostArray& host, const std::function<void(HWND)>& script) {
@@ -92,14 +87,13 @@ void OpeningAndLimits() {
         Click(dlg, IDOK);
     });
     const int32_t want[14] = {5, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2};
-    ok(result && host.Is(want), "OK: counts written in catalogue order, guards untouched");
+    ok(result && host == HostArray(want), "OK: counts written in catalogue order, guards untouched");
 }
 
 void CancelAndClose() {
     Scenario s("Cancel and the close box write nothing");
     for (bool closeBox : {false, true}) {
         HostArray host;
-        const HostArray fresh;
         const bool result = Open(host, [&](HWND dlg) {
             if (!dlg) return ok(false, "dialog did not appear");
             ClickControl(dlg, Radio(4));
@@ -107,7 +101,7 @@ void CancelAndClose() {
             else Click(dlg, IDCANCEL);
             WaitFor([&] { return !IsWindowVisible(dlg); }, 3000);
         });
-        ok(!result && !std::memcmp(&host, &fresh, sizeof host), "%s: false, array untouched", closeBox ? "close box" : "Cancel");
+        ok(!result && host == HostArray(), "%s: false, array untouched", closeBox ? "close box" : "Cancel");
     }
 }
 

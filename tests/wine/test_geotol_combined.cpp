@@ -23,7 +23,7 @@ enum : int { CHARACTERISTIC = 0, GRADE = 4, TOLERANCE = 8, FORM_TEXT = 136, PRIN
              POSITION_TEXT = 284, DATUM = 412, SIZE = 612 };
 // Controls of template 2000.
 enum : int { SYMBOL = 1111, TEXT = 1110, DATUM1 = 1105, GRADES = 1112, ROWS = 1113, BTN_E = 1005, BTN_M = 1006,
-             BTN_0M = 1114, SPECIAL = 227 };
+             BTN_0M = 1114 };
 
 const char* const kNames[14] = {"直线度", "平面度", "圆度",   "圆柱度", "线轮廓度", "面轮廓度", "平行度",
                                 "垂直度", "倾斜度", "同轴度", "对称度", "位置度",   "圆跳动",   "全跳动"};
@@ -141,7 +141,7 @@ void PositionVariant() {
     });
     ok(result && FirstDifference(host, want).empty(), "record as expected: %s", FirstDifference(host, want).c_str());
 
-    Scenario p("position variant: 位置度 without a table; the symbol menu built once; a text cut to 63 bytes");
+    Scenario p("position variant: 位置度 without a table; a text cut to 63 bytes");
     const char* const kSymbols[15] = {"±", "Φ", "°", "×", "√", "≤", "≥", "∞", "△", "□", "◎", "∠", "⊥", "∥", "※"};
     CStringArray symbols;
     for (const char* sym : kSymbols) symbols.Add(Gbk(sym).c_str());
@@ -154,15 +154,6 @@ void PositionVariant() {
         if (!dlg) return ok(false, "dialog did not appear");
         for (int id : {1008, 1009, 1010, int(GRADES), int(ROWS)}) disabled = disabled && !Enabled(dlg, id);
         SelectList(dlg, GRADES, 3);  // a notification from an empty list leaves grade index 0
-        HMENU menus[2] = {};
-        for (HMENU& handle : menus) {
-            PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(SPECIAL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, SPECIAL)));
-            HWND menu = WaitForMenu();
-            if (!menu) return ok(false, "menu opens");
-            handle = MenuOfWindow(menu);
-            DismissMenu(menu, dlg);
-        }
-        ok(menus[0] == menus[1] && GetMenuItemCount(menus[0]) == 16, "the same menu of 16 items on the second click");
         SetItemText(dlg, TEXT, (digits + "Φ9").c_str());
         SendMessageW(GetDlgItem(dlg, TEXT), EM_SETSEL, 0, 0);
         PostMessageW(dlg, WM_COMMAND, 301, 0);
