@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "dimstyle/dim_rules.h"
 
@@ -17,103 +18,91 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-std::string PresetText(float stored) {
-    const int i = PresetNear(stored);
-    return i < 0 ? "none" : FormatG(kSizes[i]);
-}
-
-TEST(DimSizes, ListTextsTopToBottom) {
-    std::string all;
-    for (float s : kSizes) all += FormatG(s) + " ";
-    EXPECT_EQ(all, "0.5 1 1.5 2 2.5 3 3.5 4 4.5 5 5.5 6 6.5 7 8 9 10 12 14 17 20 ");
-}
-
 TEST(DimSizes, StoredSizeSelectsThePresetWithinATenth) {
-    struct Case {
-        float stored;
-        const char* preset;
-    } cases[] = {
+    const std::pair<float, const char*> cases[] = {
         {3.5f, "3.5"},  {3.55f, "3.5"}, {3.45f, "3.5"}, {3.2f, "none"}, {0.5f, "0.5"},
         {0.0f, "none"}, {0.41f, "0.5"}, {20.05f, "20"}, {20.2f, "none"}, {7.5f, "none"},
         {11.0f, "none"}, {16.95f, "17"}, {-3.5f, "none"}, {kNaN, "none"}, {kInf, "none"},
         {-kInf, "none"}, {3.4e38f, "none"},
     };
-    for (const Case& c : cases) EXPECT_EQ(PresetText(c.stored), c.preset) << c.stored;
+    for (auto [stored, preset] : cases) {
+        const int i = PresetNear(stored);
+        EXPECT_EQ(i < 0 ? "none" : FormatG(kSizes[i]), preset) << stored;
+    }
 }
 
-TEST(DimTexts, StoredValuesShowAsPrintfG) {
-    EXPECT_EQ(FormatG(3.2f), "3.2");
-    EXPECT_EQ(FormatG(0.0f), "0");
-    EXPECT_EQ(FormatG(2.75f), "2.75");
-    EXPECT_EQ(FormatG(1234567.0f), "1.23457e+06");
-    EXPECT_EQ(FormatG(kInf), "inf");
-    EXPECT_EQ(FormatG(-kInf), "-inf");
+TEST(DimTexts, ShownAsPrintfGScannedOnlyWhenANumberIsFound) {
+    const std::pair<float, const char*> shown[] = {
+        {3.2f, "3.2"}, {0.0f, "0"}, {2.75f, "2.75"}, {1234567.0f, "1.23457e+06"}, {kInf, "inf"}, {-kInf, "-inf"}};
+    for (auto [value, text] : shown) EXPECT_EQ(FormatG(value), text);
     EXPECT_NE(FormatG(kNaN).find("nan"), std::string::npos);
     EXPECT_EQ(FormatG(3.4e38f).size(), std::string("3.4e+38").size());
-    EXPECT_EQ(FormatInt(-7), "-7");
-}
 
-TEST(DimTexts, ScansKeepTheFieldWithoutANumber) {
-    struct Case {
-        const char* text;
-        float before, after;
-    } floats[] = {{"2.5", 1, 2.5f}, {"", 1, 1}, {"abc", 1, 1}, {"  7", 1, 7}, {"3x", 1, 3},
-                  {"-0.25", 1, -0.25f}, {"1e2", 0, 100}, {".", 9, 9}};
-    for (const Case& c : floats) {
+    struct { const char* text; float before, after; } floats[] = {
+        {"2.5", 1, 2.5f}, {"", 1, 1}, {"abc", 1, 1}, {"  7", 1, 7}, {"3x", 1, 3}, {"-0.25", 1, -0.25f},
+        {"1e2", 0, 100}, {".", 9, 9}};
+    for (const auto& c : floats) {
         float field = c.before;
         ScanFloat(c.text, field);
         EXPECT_EQ(field, c.after) << '"' << c.text << '"';
     }
-    struct IntCase {
-        const char* text;
-        int32_t before, after;
-    } ints[] = {{"9", 2, 9}, {"", 2, 2}, {"x1", 2, 2}, {"-3", 2, -3}, {"4.9", 2, 4}};
-    for (const IntCase& c : ints) {
+    struct { const char* text; int32_t before, after; } ints[] = {
+        {"9", 2, 9}, {"", 2, 2}, {"x1", 2, 2}, {"-3", 2, -3}, {"4.9", 2, 4}};
+    for (const auto& c : ints) {
         int32_t field = c.before;
         ScanInt(c.text, field);
         EXPECT_EQ(field, c.after) << '"' << c.text << '"';
     }
     // atof of a size combo: no number gives 0.
-    EXPECT_EQ(Atof("2.75"), 2.75);
-    EXPECT_EQ(Atof(""), 0.0);
-    EXPECT_EQ(Atof("abc"), 0.0);
+    for (auto [text, value] : {std::pair{"2.75", 2.75}, {"", 0.0}, {"abc", 0.0}}) EXPECT_EQ(Atof(text), value);
 }
 
-TEST(DimNumbers, HundredthsRoundHalfUpAndSurviveAnyValue) {
-    struct Case {
-        double value;
-        int hundredths;
-    } cases[] = {{3.5, 350}, {0.0, 0}, {0.004, 0}, {0.005, 1}, {1.0 / 3, 33},
-                 {-0.2, -19}, {0.015, 2}, {0.015f, 1}, {2e7, 2000000000}, {3e7, INT_MIN}, {-3e7, INT_MIN},
-                 {std::nan(""), INT_MIN}, {HUGE_VAL, INT_MIN}};
-    for (const Case& c : cases) EXPECT_EQ(Hundredths(c.value), c.hundredths) << c.value;
+TEST(DimNumbers, HundredthsClampsAndRaises) {
+    const std::pair<double, int> hundredths[] = {
+        {3.5, 350}, {0.0, 0}, {0.004, 0}, {0.005, 1}, {1.0 / 3, 33}, {-0.2, -19}, {0.015, 2}, {0.015f, 1},
+        {2e7, 2000000000}, {3e7, INT_MIN}, {-3e7, INT_MIN}, {std::nan(""), INT_MIN}, {HUGE_VAL, INT_MIN}};
+    for (auto [value, want] : hundredths) EXPECT_EQ(Hundredths(value), want) << value;
+    // Only tolerance decimals are bounded.
+    const std::pair<int32_t, int32_t> decimals[] = {{-1, 0}, {0, 0}, {3, 3}, {5, 5}, {6, 5}, {9, 5}, {INT_MIN, 0},
+                                                    {INT_MAX, 5}};
+    for (auto [in, out] : decimals) EXPECT_EQ(ClampTolDecimals(in), out) << in;
+    for (auto [in, out] : {std::pair{0.4f, 1.0f}, {-2.0f, 1.0f}, {1.0f, 1.0f}, {2.5f, 2.5f}})
+        EXPECT_EQ(RaiseExtArrowLen(in), out) << in;
 }
 
-TEST(DimNumbers, OnlyToleranceDecimalsAreBoundedAndExtensionRaised) {
-    const int32_t in[] = {-1, 0, 3, 5, 6, 9, INT_MIN, INT_MAX};
-    const int32_t out[] = {0, 0, 3, 5, 5, 5, 0, 5};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(ClampTolDecimals(in[i]), out[i]) << in[i];
-    EXPECT_EQ(RaiseExtArrowLen(0.4f), 1.0f);
-    EXPECT_EQ(RaiseExtArrowLen(-2.0f), 1.0f);
-    EXPECT_EQ(RaiseExtArrowLen(1.0f), 1.0f);
-    EXPECT_EQ(RaiseExtArrowLen(2.5f), 2.5f);
-    EXPECT_EQ(ArrowTypeByte(-1), 255);
-    EXPECT_EQ(ArrowTypeByte(2), 2);
-}
-
-TEST(DimFlags, StateGroupPrecedence) {
-    struct Case {
-        uint16_t flags;
-        ValueState state;
-    } cases[] = {{0x0000, ValueState::Shown}, {0x0040, ValueState::Exact}, {0x0080, ValueState::Node},
-                 {0x0100, ValueState::Hidden}, {0x0140, ValueState::Exact}, {0x0180, ValueState::Hidden},
-                 {0x00C0, ValueState::Exact}, {0xFE3F, ValueState::Shown}, {0xFFFF, ValueState::Exact}};
-    for (const Case& c : cases) EXPECT_EQ(StateOf(c.flags), c.state) << std::hex << c.flags;
-    // Radios checked in the dialog win in the order exact, hidden, node.
+TEST(DimFlags, GroupPrecedenceOnLoadAndSave) {
+    const std::pair<uint16_t, ValueState> states[] = {
+        {0x0000, ValueState::Shown}, {0x0040, ValueState::Exact}, {0x0080, ValueState::Node},
+        {0x0100, ValueState::Hidden}, {0x0140, ValueState::Exact}, {0x0180, ValueState::Hidden},
+        {0x00C0, ValueState::Exact}, {0xFE3F, ValueState::Shown}, {0xFFFF, ValueState::Exact}};
+    for (auto [flags, state] : states) EXPECT_EQ(StateOf(flags), state) << std::hex << flags;
+    const std::pair<uint16_t, ValuePos> positions[] = {
+        {0x0000, ValuePos::None}, {0x1000, ValuePos::Custom}, {0x2000, ValuePos::Above},
+        {0x4000, ValuePos::InLine}, {0x8000, ValuePos::Below}, {0xF000, ValuePos::Above},
+        {0xC000, ValuePos::InLine}, {0x9000, ValuePos::Below}, {0x0FFF, ValuePos::None}};
+    for (auto [flags, pos] : positions) EXPECT_EQ(PositionOf(flags), pos) << std::hex << flags;
+    const std::pair<uint16_t, std::pair<bool, bool>> boundaries[] = {
+        {0x1, {1, 1}}, {0x2, {1, 0}}, {0x4, {0, 1}}, {0x8, {0, 0}}, {0x0, {0, 0}},
+        {0x6, {1, 0}}, {0xF, {1, 1}}, {0xC, {0, 1}}, {0xFFF0, {0, 0}}};
+    for (auto [flags, sides] : boundaries) {
+        const Boundary b = BoundaryOf(flags);
+        EXPECT_EQ(std::pair(b.left, b.right), sides) << std::hex << flags;
+    }
+    // Radios checked in the dialog win in the order exact, hidden, node; above, in line,
+    // below, custom; the boundary group always saves one bit.
     EXPECT_EQ(WithState(0x01C0, false, false, false), 0);
     EXPECT_EQ(WithState(0, true, true, true), 0x40);
     EXPECT_EQ(WithState(0x0140, false, true, true), 0x100);
     EXPECT_EQ(WithState(0x0E00, false, false, true), 0x0E80);
+    EXPECT_EQ(WithPosition(0xFFFF, false, false, false, false), 0x0FFF);
+    EXPECT_EQ(WithPosition(0x0A00, false, false, false, true), 0x1A00);
+    EXPECT_EQ(WithPosition(0, true, true, false, true), 0x2000);
+    EXPECT_EQ(WithPosition(0, false, true, true, false), 0x4000);
+    EXPECT_EQ(WithPosition(0, false, false, true, true), 0x8000);
+    EXPECT_EQ(WithBoundary(0xFFFF, true, true), 0xFFF1);
+    EXPECT_EQ(WithBoundary(0x0006, true, false), 0x0002);
+    EXPECT_EQ(WithBoundary(0x0E00, false, true), 0x0E04);
+    EXPECT_EQ(WithBoundary(0x0001, false, false), 0x0008);
 }
 
 // Whatever word the host holds, saving what was loaded sets at most one bit of each text page
@@ -132,40 +121,6 @@ TEST(DimFlags, SavingTheLoadedRadiosKeepsForeignBits) {
         ASSERT_EQ(StateOf(saved), s) << std::hex << w;
         ASSERT_EQ(PositionOf(saved), p) << std::hex << w;
     }
-}
-
-TEST(DimFlags, PositionGroupPrecedenceAndSave) {
-    struct Case {
-        uint16_t flags;
-        ValuePos pos;
-    } cases[] = {{0x0000, ValuePos::None}, {0x1000, ValuePos::Custom}, {0x2000, ValuePos::Above},
-                 {0x4000, ValuePos::InLine}, {0x8000, ValuePos::Below}, {0xF000, ValuePos::Above},
-                 {0xC000, ValuePos::InLine}, {0x9000, ValuePos::Below}, {0x0FFF, ValuePos::None}};
-    for (const Case& c : cases) EXPECT_EQ(PositionOf(c.flags), c.pos) << std::hex << c.flags;
-    EXPECT_EQ(WithPosition(0xFFFF, false, false, false, false), 0x0FFF);
-    EXPECT_EQ(WithPosition(0x0A00, false, false, false, true), 0x1A00);
-    EXPECT_EQ(WithPosition(0, true, true, false, true), 0x2000);
-    EXPECT_EQ(WithPosition(0, false, true, true, false), 0x4000);
-    EXPECT_EQ(WithPosition(0, false, false, true, true), 0x8000);
-}
-
-TEST(DimFlags, BoundaryGroupAlwaysSavesOneBit) {
-    struct Case {
-        uint16_t flags;
-        bool left, right;
-    } cases[] = {{0x1, 1, 1}, {0x2, 1, 0}, {0x4, 0, 1}, {0x8, 0, 0}, {0x0, 0, 0},
-                 {0x6, 1, 0}, {0xF, 1, 1}, {0xC, 0, 1}, {0xFFF0, 0, 0}};
-    for (const Case& c : cases) {
-        const Boundary b = BoundaryOf(c.flags);
-        EXPECT_EQ(b.left, c.left) << std::hex << c.flags;
-        EXPECT_EQ(b.right, c.right) << std::hex << c.flags;
-    }
-    EXPECT_EQ(WithBoundary(0xFFFF, true, true), 0xFFF1);
-    EXPECT_EQ(WithBoundary(0x0006, true, false), 0x0002);
-    EXPECT_EQ(WithBoundary(0x0E00, false, true), 0x0E04);
-    EXPECT_EQ(WithBoundary(0x0001, false, false), 0x0008);
-    EXPECT_EQ(WithBit(0x0E00, 0x10, true), 0x0E10);
-    EXPECT_EQ(WithBit(0xFFFF, 0x20, false), 0xFFDF);
 }
 
 }  // namespace

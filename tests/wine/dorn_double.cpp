@@ -7,8 +7,8 @@ namespace {
 
 State g_state{};
 
-void Log(const Call& call) {
-    if (g_state.callCount < State::kMaxCalls) g_state.calls[g_state.callCount] = call;
+void Log(Kind kind, int index, int value, const TextAttribRecord& record = {}, HWND owner = nullptr) {
+    if (g_state.callCount < State::kMaxCalls) g_state.calls[g_state.callCount] = {kind, index, value, record, owner};
     ++g_state.callCount;
 }
 
@@ -20,19 +20,18 @@ __declspec(dllexport) State* WINAPI DornDouble_State() { return &g_state; }
 
 int WINAPI TQ_GetIntSetting(int index) {
     const int value = index >= 0 && index < 32 ? g_state.settings[index] : 0;
-    Log({Kind::GetInt, index, value, {}, nullptr});
+    Log(Kind::GetInt, index, value);
     return value;
 }
 
 int WINAPI TQ_SetIntSetting(int index, int value) {
-    Log({Kind::SetInt, index, value, {}, nullptr});
+    Log(Kind::SetInt, index, value);
     if (index >= 0 && index < 32) g_state.settings[index] = value;
     return 1;
 }
 
 bool WINAPI TQ_TextAttribDlg(TextAttribRecord* record, HWND owner) {
-    Call call{Kind::TextAttribDlg, 0, 0, *record, owner};
-    Log(call);
+    Log(Kind::TextAttribDlg, 0, 0, *record, owner);
     if (!g_state.answer) return false;
     record->lfFont = g_state.answerFont;
     record->bForeignFace = g_state.answerFlag;

@@ -9,17 +9,15 @@
 using namespace winetest;
 
 int main() {
-    HMODULE dorn = LoadLibraryW(L"Dorn.dll");
-    auto getInt = dorn ? reinterpret_cast<dorn::GetIntFn>(reinterpret_cast<void*>(GetProcAddress(dorn, MAKEINTRESOURCEA(621)))) : nullptr;
-    auto setInt = dorn ? reinterpret_cast<dorn::SetIntFn>(reinterpret_cast<void*>(GetProcAddress(dorn, MAKEINTRESOURCEA(622)))) : nullptr;
-    auto dialog = dorn ? Export<dorn::TextAttribDlgFn>(dorn, "TQ_TextAttribDlg") : nullptr;
+    HMODULE dorn = LoadLibraryW(dorn::kLibraryName);
+    auto byOrdinal = [&](WORD ordinal) { return dorn ? Export<void*>(dorn, MAKEINTRESOURCEA(ordinal)) : nullptr; };
+    auto getInt = reinterpret_cast<dorn::GetIntFn>(byOrdinal(dorn::kGetIntOrdinal));
+    auto setInt = reinterpret_cast<dorn::SetIntFn>(byOrdinal(dorn::kSetIntOrdinal));
+    auto dialog = dorn ? Export<dorn::TextAttribDlgFn>(dorn, dorn::kTextAttribDlgName) : nullptr;
     ok(getInt && setInt && dialog, "Dorn.dll beside the module with ordinals 621, 622 and TQ_TextAttribDlg");
     if (!getInt || !setInt || !dialog) return Summary("test_dorn_standin");
 
-    setInt(10, 3);
-    setInt(8, 125);
-    setInt(-1, 9);
-    setInt(1 << 20, 9);
+    for (auto [index, value] : {std::pair{10, 3}, {8, 125}, {-1, 9}, {1 << 20, 9}}) setInt(index, value);
     ok(getInt(10) == 3 && getInt(8) == 125 && getInt(-1) == 0 && getInt(1 << 20) == 0,
        "settings kept; indices outside read 0 and are not written");
     ok(!dialog(nullptr, nullptr), "a null record gives false");
@@ -29,8 +27,7 @@ int main() {
         return RunDialog("文字属性", [&](HWND d) {
             if (!d) return;
             const std::wstring w = W(face);
-            HWND list = GetDlgItem(d, 101);
-            SendMessageW(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(w.c_str()));
+            SendDlgItemMessageW(d, 101, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(w.c_str()));
             SetItemText(d, 102, "24");
             SetItemText(d, 105, "0.8");
             Click(d, button);
@@ -39,8 +36,8 @@ int main() {
     TextAttribRecord record{};
     std::memset(&record, 0x5A, sizeof record);
     const TextAttribRecord before = record;
-    ok(!run(record, "宋体", IDCANCEL), "取消 gives false");
-    ok(std::memcmp(&record, &before, sizeof record) == 0, "取消 changes nothing");
+    ok(!run(record, "宋体", IDCANCEL) && std::memcmp(&record, &before, sizeof record) == 0,
+       "取消 gives false and changes nothing");
 
     record = TextAttribRecord{};
     record.bForeignFace = 1;
