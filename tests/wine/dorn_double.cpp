@@ -32,11 +32,12 @@ int WINAPI TQ_SetIntSetting(int index, int value) {
 
 bool WINAPI TQ_TextAttribDlg(TextAttribRecord* record, HWND owner) {
     Log(Kind::TextAttribDlg, 0, 0, *record, owner);
-    if (!g_state.answer) return false;
-    record->lfFont = g_state.answerFont;
-    record->bForeignFace = g_state.answerFlag;
-    record->fCharSpace = g_state.answerSpacing;
-    if (g_state.answerFontCode >= 0) g_state.settings[10] = g_state.answerFontCode;
+    const Reply& reply = g_state.reply;
+    if (!reply.yes) return false;
+    record->lfFont = reply.font;
+    record->bForeignFace = reply.flag;
+    record->fCharSpace = reply.spacing;
+    if (reply.fontCode >= 0) g_state.settings[10] = reply.fontCode;
     return true;
 }
 

@@ -21,18 +21,22 @@ struct Call {
     HWND owner;                // TextAttribDlg
 };
 
+// How TQ_TextAttribDlg answers: the result, and on true what it writes into the record and
+// the font code it leaves in setting 10 (-1: none).
+struct Reply {
+    bool yes;
+    uint8_t flag;
+    int fontCode;
+    float spacing;
+    LOGFONTA font;
+};
+
 struct State {
     static constexpr int kMaxCalls = 32;
     Call calls[kMaxCalls];
     int callCount;
     int settings[32];
-    // How TQ_TextAttribDlg answers: the result, and on true what it writes into the record
-    // and the font code it leaves in setting 10 (-1: none).
-    bool answer;
-    LOGFONTA answerFont;
-    uint8_t answerFlag;
-    float answerSpacing;
-    int answerFontCode;
+    Reply reply;
 };
 
 using StateFn = State*(WINAPI*)();

@@ -180,12 +180,8 @@ void LoadingRules() {
 dorn_double::State* g_dorn;
 
 // How the double's text attribute dialog answers next; its log starts afresh.
-void Answer(bool yes, uint8_t flag, int fontCode, float spacing, const LOGFONTA& font = {}) {
-    g_dorn->answer = yes;
-    g_dorn->answerFlag = flag;
-    g_dorn->answerFontCode = fontCode;
-    g_dorn->answerSpacing = spacing;
-    g_dorn->answerFont = font;
+void Answer(const dorn_double::Reply& reply) {
+    g_dorn->reply = reply;
     g_dorn->callCount = 0;
 }
 
@@ -228,7 +224,7 @@ void ClosingWays() {
     for (int way = 0; way < 5; ++way) {
         Host host;
         const Host before = host;
-        Answer(true, 1, -1, 9.0f);
+        Answer({true, 1, -1, 9.0f, {}});
         const int result = Open(host, [&](HWND dlg, HWND text, HWND line) {
             if (ways[way].result == 0) {
                 Click(text, T_FONT);
@@ -249,14 +245,49 @@ void ClosingWays() {
         if (way < 2) ok(g_dorn->callCount == 0, "%s: Dorn.dll called without the font button: %s", ways[way].name,
                         Calls().c_str());
     }
-    g_dorn->answer = false;
+    g_dorn->reply.yes = false;
 }
 
 void EditingBothPages() {
-    Scenario s("editing both pages, tab switching by a click");
+    Scenario s("editing both pages: the font button's calls and three answers, tab switching by a click");
     Host host;
+    host.Put({{DIMSPACE, 0.35}});
     Host want = host;
+    LOGFONTA font{};
+    font.lfHeight = -30;
+    font.lfWeight = 700;
+    std::strcpy(font.lfFaceName, Gbk("黑体").c_str());
     const int result = Open(host, [&](HWND dlg, HWND text, HWND line) {
+        Answer({true, 0, 6, 2.5f, font});
+        SelectCombo(text, T_DIM, 9);  // "5"
+        Click(text, T_FONT);
+        // Spacing and size in hundredths, then the font code, the dialog, the code read back.
+        ok(Calls() == "set 8=35, set 7=500, set 10=3, dialog, get 10", "first press: %s", Calls().c_str());
+        if (g_dorn->callCount >= 4) {
+            const dorn_double::Call& c = g_dorn->calls[3];
+            ok(std::memcmp(&c.record.lfFont, host.style + LOGFONT, 60) == 0, "the record's font is the page's");
+            ok(c.record.bForeignFace == 0 && c.record.fCharSpace == 0.0f && c.record.fValue72 == 1.0f &&
+                   c.record.fValue76 == 6.0f && c.record.fValue80 == 7.0f && c.record.nValue84 == 0 &&
+                   c.record.fValue88 == 1.0f,
+               "record values 64..88: %d %g %g %g %g %d %g", c.record.bForeignFace, c.record.fCharSpace,
+               c.record.fValue72, c.record.fValue76, c.record.fValue80, c.record.nValue84, c.record.fValue88);
+            ok(c.owner == text, "owned by the text page");
+        }
+        Expect(text, {{T_DIM, "3.5#6"}, {T_DIMSPACE, "2.5"}}, "after the dialog");
+
+        // A face without a code of the library: code 15, setting 10 not read.
+        Answer({true, 1, 6, 2.5f, font});
+        Click(text, T_FONT);
+        ok(Calls() == "set 8=250, set 7=350, set 10=6, dialog", "second press: %s", Calls().c_str());
+
+        // Cancelled: nothing changes.
+        Answer({false, 0, -1, 0, {}});
+        SetItemText(text, T_DIMSPACE, "1");
+        SetItemText(text, T_DIM, "4.2");
+        Click(text, T_FONT);
+        ok(Calls() == "set 8=100, set 7=420, set 10=15, dialog", "third press: %s", Calls().c_str());
+        Expect(text, {{T_DIM, "4.2"}, {T_DIMSPACE, "1"}}, "after a false answer");
+
         for (auto [id, typed] : {std::pair{T_DIM, "2.75"}, {T_TOL, ""}, {T_DIMDEC, ""}, {T_TOLDEC, "9"},
                                  {T_SYMSIZE, "abc"}, {T_SYMLEN, "12.5"}, {T_TOLSPACE, ""}})
             SetItemText(text, id, typed);
@@ -282,7 +313,8 @@ void EditingBothPages() {
     });
     ok(result == 1, "确定 returns %d", result);
     // Texts without a number keep the field; tolerance decimals at most 5, the extension at least 1.
-    want.Put({{DIMSIZE, 2.75}, {TOLSIZE, 0}, {TOLDEC, 5}, {TOLZEROS, 0}, {DIMZEROS, 1}, {TEXTFLAGS, 0x80000001u},
+    std::memcpy(want.style + LOGFONT, &font, 60);
+    want.Put({{FONTCODE, 15}, {DIMSPACE, 1}, {DIMSIZE, 2.75}, {TOLSIZE, 0}, {TOLDEC, 5}, {TOLZEROS, 0}, {DIMZEROS, 1}, {TEXTFLAGS, 0x80000001u},
               {SYMLEN, 12.5}, {FLAGS, 0x4F22}, {EXTLEN, 1}, {SOLID, 0}, {ARROWLEN, 6}, {AUTOHIDE, 0}, {COLOR, 3}});
     ok_same(host, want, "saved records");
 }
@@ -400,53 +432,6 @@ void ColourItemPainter() {
     DeleteDC(dc);
 }
 
-void FontButton() {
-    Scenario s("font button: call order and values, the three answers");
-    Host host;
-    host.Put({{DIMSPACE, 0.35}});
-    Host want = host;
-    LOGFONTA font{};
-    font.lfHeight = -30;
-    font.lfWeight = 700;
-    std::strcpy(font.lfFaceName, Gbk("黑体").c_str());
-    const int result = Open(host, [&](HWND dlg, HWND text, HWND) {
-        Answer(true, 0, 6, 2.5f, font);
-        SelectCombo(text, T_DIM, 9);  // "5"
-        Click(text, T_FONT);
-        // Spacing and size in hundredths, then the font code, the dialog, the code read back.
-        ok(Calls() == "set 8=35, set 7=500, set 10=3, dialog, get 10", "first press: %s", Calls().c_str());
-        if (g_dorn->callCount >= 4) {
-            const dorn_double::Call& c = g_dorn->calls[3];
-            ok(std::memcmp(&c.record.lfFont, host.style + LOGFONT, 60) == 0, "the record's font is the page's");
-            ok(c.record.bForeignFace == 0 && c.record.fCharSpace == 0.0f && c.record.fValue72 == 1.0f &&
-                   c.record.fValue76 == 6.0f && c.record.fValue80 == 7.0f && c.record.nValue84 == 0 &&
-                   c.record.fValue88 == 1.0f,
-               "record values 64..88: %d %g %g %g %g %d %g", c.record.bForeignFace, c.record.fCharSpace,
-               c.record.fValue72, c.record.fValue76, c.record.fValue80, c.record.nValue84, c.record.fValue88);
-            ok(c.owner == text, "owned by the text page");
-        }
-        Expect(text, {{T_DIM, "3.5#6"}, {T_DIMSPACE, "2.5"}}, "after the dialog");
-
-        // A face without a code of the library: code 15, setting 10 not read.
-        Answer(true, 1, 6, 2.5f, font);
-        Click(text, T_FONT);
-        ok(Calls() == "set 8=250, set 7=350, set 10=6, dialog", "second press: %s", Calls().c_str());
-
-        // Cancelled: nothing changes.
-        Answer(false, 0, -1, 0);
-        SetItemText(text, T_DIMSPACE, "1");
-        SetItemText(text, T_DIM, "4.2");
-        Click(text, T_FONT);
-        ok(Calls() == "set 8=100, set 7=420, set 10=15, dialog", "third press: %s", Calls().c_str());
-        Expect(text, {{T_DIM, "4.2"}, {T_DIMSPACE, "1"}}, "after a false answer");
-        Click(dlg, IDOK);
-    });
-    ok(result == 1, "确定 returns %d", result);
-    std::memcpy(want.style + LOGFONT, &font, 60);
-    want.Put({{FONTCODE, 15}, {DIMSPACE, 1}, {DIMSIZE, 4.2}});
-    ok_same(host, want, "saved records");
-}
-
 void BadInput() {
     Scenario s("null records, NaN and infinite sizes");
     Host host;
@@ -516,7 +501,6 @@ int main() {
     EditingBothPages();
     LineRulesKeysAndSwatches();
     ColourItemPainter();
-    FontButton();
     BadInput();
 #endif
     return Summary(name);
