@@ -394,9 +394,7 @@ void LineRulesKeysAndSwatches() {
 }
 
 // The colour list's item painter on its own, into a memory bitmap: the swatch in the item's
-// colour, and no GDI object kept. GetGuiResources is a stub under Wine, but Wine hands out GDI
-// handle slots last freed, first reused: sixteen brushes made and freed before the paints
-// come back in the same sixteen slots after them unless a paint kept an object in one.
+// colour, and no GDI object kept.
 void ColourItemPainter() {
     Scenario s("colour list items painted into a bitmap");
     HDC dc = CreateCompatibleDC(nullptr);
@@ -416,17 +414,10 @@ void ColourItemPainter() {
        blue, none);
     paint(300, 0);
     paint(1, ODS_DISABLED);
-    auto slots = [] {
-        HBRUSH probes[16];
-        std::vector<WORD> taken;
-        for (HBRUSH& b : probes) taken.push_back(LOWORD(reinterpret_cast<ULONG_PTR>(b = CreateSolidBrush(RGB(1, 2, 3)))));
-        for (HBRUSH b : probes) DeleteObject(b);
-        std::sort(taken.begin(), taken.end());
-        return taken;
-    };
-    const std::vector<WORD> before = slots();
+    const LiveObjects before = CountLiveObjects();
     for (int item : {0, 1, 7, 42, 255}) paint(item, ODS_SELECTED);
-    ok(slots() == before, "painting items keeps no GDI object");
+    const LiveObjects after = CountLiveObjects();
+    ok(after.gdi == before.gdi, "painting items keeps no GDI object: %d before, %d after", before.gdi, after.gdi);
     SelectObject(dc, old);
     DeleteObject(dib);
     DeleteDC(dc);
