@@ -1,15 +1,21 @@
 // The recording test double of Dorn.dll (see dorn_double.h).
 #include "tests/wine/dorn_double.h"
 
+#include <cstdio>
+#include <cstring>
+
 using namespace dorn_double;
 
 namespace {
 
 State g_state{};
 
-void Log(Kind kind, int index, int value, const TextAttribRecord& record = {}, HWND owner = nullptr) {
-    if (g_state.callCount < State::kMaxCalls) g_state.calls[g_state.callCount] = {kind, index, value, record, owner};
-    ++g_state.callCount;
+template <class... Args>
+void Log(const char* format, Args... args) {
+    char call[32];
+    std::snprintf(call, sizeof call, format, args...);
+    const std::size_t n = std::strlen(g_state.log);
+    std::snprintf(g_state.log + n, sizeof g_state.log - n, "%s%s", n ? ", " : "", call);
 }
 
 }  // namespace
@@ -19,19 +25,20 @@ extern "C" {
 __declspec(dllexport) State* WINAPI DornDouble_State() { return &g_state; }
 
 int WINAPI TQ_GetIntSetting(int index) {
-    const int value = index >= 0 && index < 32 ? g_state.settings[index] : 0;
-    Log(Kind::GetInt, index, value);
-    return value;
+    Log("get %d", index);
+    return index >= 0 && index < 32 ? g_state.settings[index] : 0;
 }
 
 int WINAPI TQ_SetIntSetting(int index, int value) {
-    Log(Kind::SetInt, index, value);
+    Log("set %d=%d", index, value);
     if (index >= 0 && index < 32) g_state.settings[index] = value;
     return 1;
 }
 
 bool WINAPI TQ_TextAttribDlg(TextAttribRecord* record, HWND owner) {
-    Log(Kind::TextAttribDlg, 0, 0, *record, owner);
+    Log("%s", "dialog");
+    g_state.record = *record;
+    g_state.owner = owner;
     const Reply& reply = g_state.reply;
     if (!reply.yes) return false;
     record->lfFont = reply.font;

@@ -182,21 +182,9 @@ dorn_double::State* g_dorn;
 // How the double's text attribute dialog answers next; its log starts afresh.
 void Answer(const dorn_double::Reply& reply) {
     g_dorn->reply = reply;
-    g_dorn->callCount = 0;
+    g_dorn->log[0] = '\0';
 }
-
-// The double's log as "set 8=35, dialog, get 10".
-std::string Calls() {
-    std::string s;
-    for (int i = 0; i < std::min(g_dorn->callCount, int{dorn_double::State::kMaxCalls}); ++i) {
-        const dorn_double::Call& c = g_dorn->calls[i];
-        s += i ? ", " : "";
-        if (c.kind == dorn_double::Kind::SetInt) s += "set " + std::to_string(c.index) + "=" + std::to_string(c.value);
-        else if (c.kind == dorn_double::Kind::GetInt) s += "get " + std::to_string(c.index);
-        else s += "dialog";
-    }
-    return s;
-}
+std::string Calls() { return g_dorn->log; }
 
 // Picks a list entry by its text, with the notification a user's pick sends.
 void PickText(HWND page, int id, const char* utf8) {
@@ -242,7 +230,7 @@ void ClosingWays() {
         });
         ok(result == ways[way].result, "%s returns %d", ways[way].name, result);
         ok_same(host, before, ways[way].name);
-        if (way < 2) ok(g_dorn->callCount == 0, "%s: Dorn.dll called without the font button: %s", ways[way].name,
+        if (way < 2) ok(Calls().empty(), "%s: Dorn.dll called without the font button: %s", ways[way].name,
                         Calls().c_str());
     }
     g_dorn->reply.yes = false;
@@ -263,16 +251,13 @@ void EditingBothPages() {
         Click(text, T_FONT);
         // Spacing and size in hundredths, then the font code, the dialog, the code read back.
         ok(Calls() == "set 8=35, set 7=500, set 10=3, dialog, get 10", "first press: %s", Calls().c_str());
-        if (g_dorn->callCount >= 4) {
-            const dorn_double::Call& c = g_dorn->calls[3];
-            ok(std::memcmp(&c.record.lfFont, host.style + LOGFONT, 60) == 0, "the record's font is the page's");
-            ok(c.record.bForeignFace == 0 && c.record.fCharSpace == 0.0f && c.record.fValue72 == 1.0f &&
-                   c.record.fValue76 == 6.0f && c.record.fValue80 == 7.0f && c.record.nValue84 == 0 &&
-                   c.record.fValue88 == 1.0f,
-               "record values 64..88: %d %g %g %g %g %d %g", c.record.bForeignFace, c.record.fCharSpace,
-               c.record.fValue72, c.record.fValue76, c.record.fValue80, c.record.nValue84, c.record.fValue88);
-            ok(c.owner == text, "owned by the text page");
-        }
+        const TextAttribRecord& r = g_dorn->record;
+        ok(std::memcmp(&r.lfFont, host.style + LOGFONT, 60) == 0, "the record's font is the page's");
+        ok(r.bForeignFace == 0 && r.fCharSpace == 0.0f && r.fValue72 == 1.0f && r.fValue76 == 6.0f &&
+               r.fValue80 == 7.0f && r.nValue84 == 0 && r.fValue88 == 1.0f,
+           "record values 64..88: %d %g %g %g %g %d %g", r.bForeignFace, r.fCharSpace, r.fValue72, r.fValue76,
+           r.fValue80, r.nValue84, r.fValue88);
+        ok(g_dorn->owner == text, "owned by the text page");
         Expect(text, {{T_DIM, "3.5#6"}, {T_DIMSPACE, "2.5"}}, "after the dialog");
 
         // A face without a code of the library: code 15, setting 10 not read.
