@@ -192,6 +192,11 @@ void PickText(HWND page, int id, const char* utf8) {
                                                                reinterpret_cast<LPARAM>(w.c_str()))));
 }
 
+// Whether `page` comes to show alone.
+bool Shows(HWND page, HWND other) {
+    return WaitFor([&] { return IsWindowVisible(page) && !IsWindowVisible(other); }, 3000);
+}
+
 // A real click on a tab (the tab control takes the mouse and notifies the sheet itself), and
 // whether the page then shows alone.
 bool ShowByClick(HWND sheet, int index, HWND page, HWND other) {
@@ -201,7 +206,7 @@ bool ShowByClick(HWND sheet, int index, HWND page, HWND other) {
     const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(tabs, WM_LBUTTONUP, 0, at);
-    return WaitFor([&] { return IsWindowVisible(page) && !IsWindowVisible(other); }, 3000);
+    return Shows(page, other);
 }
 
 void ClosingWays() {
@@ -323,22 +328,19 @@ void LineRulesKeysAndSwatches() {
     host.Put({{FLAGS, 0x0008}, {ARROWTYPE, 2}, {SOLID, 1}, {COLOR, 300}});
     Host want = host;
     const int result = Open(host, [&](HWND dlg, HWND text, HWND line) {
-        auto shows = [&](HWND page, HWND other) {
-            return WaitFor([&] { return IsWindowVisible(page) && !IsWindowVisible(other); }, 3000);
-        };
         HWND tabs = GetDlgItem(dlg, TABS), space = GetDlgItem(text, T_DIMSPACE);
         SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tabs), TRUE);
         WaitFor([&] { return FocusOf(dlg) == tabs; }, 2000);
         PostKey(dlg, VK_RIGHT);
-        ok(shows(line, text), "→ on the tabs shows the line page");
+        ok(Shows(line, text), "→ on the tabs shows the line page");
         PostKey(dlg, VK_LEFT);
-        ok(shows(text, line), "← on the tabs brings the text page back");
+        ok(Shows(text, line), "← on the tabs brings the text page back");
         SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(space), TRUE);
         WaitFor([&] { return FocusOf(dlg) == space; }, 2000);
         CtrlTab(false);
-        ok(shows(line, text), "Ctrl+Tab shows the line page");
+        ok(Shows(line, text), "Ctrl+Tab shows the line page");
         CtrlTab(true);
-        ok(shows(text, line), "Ctrl+Shift+Tab brings the text page back");
+        ok(Shows(text, line), "Ctrl+Shift+Tab brings the text page back");
         ok(ShowByClick(dlg, 1, line, text), "a click shows the line page");
 
         // 0x8: no boundary line; 0x10 clear: inward; type 2 keeps 实心 but disables it.
