@@ -112,7 +112,9 @@ int Open(Host& host, const std::function<void(HWND, HWND, HWND)>& script) {
         ok(text && line, "sheet %p with both pages %p %p", static_cast<void*>(dlg), static_cast<void*>(text),
            static_cast<void*>(line));
         if (text && line) script(dlg, text, line);
-    }, [&] { return g_setup(reinterpret_cast<DimStyleRecord*>(host.style), reinterpret_cast<ItemNoRecord*>(host.item)); });
+    }, [&] {
+        return g_setup(reinterpret_cast<DimStyleRecord*>(host.style), reinterpret_cast<ItemNoRecord*>(host.item));
+    });
 }
 
 int CurSel(HWND page, int id) { return static_cast<int>(SendDlgItemMessageW(page, id, CB_GETCURSEL, 0, 0)); }
@@ -303,8 +305,9 @@ void EditingBothPages() {
     ok(result == 1, "确定 returns %d", result);
     // Texts without a number keep the field; tolerance decimals at most 5, the extension at least 1.
     std::memcpy(want.style + LOGFONT, &font, 60);
-    want.Put({{FONTCODE, 15}, {DIMSPACE, 1}, {DIMSIZE, 2.75}, {TOLSIZE, 0}, {TOLDEC, 5}, {TOLZEROS, 0}, {DIMZEROS, 1}, {TEXTFLAGS, 0x80000001u},
-              {SYMLEN, 12.5}, {FLAGS, 0x4F22}, {EXTLEN, 1}, {SOLID, 0}, {ARROWLEN, 6}, {AUTOHIDE, 0}, {COLOR, 3}});
+    want.Put({{FONTCODE, 15}, {DIMSPACE, 1}, {DIMSIZE, 2.75}, {TOLSIZE, 0}, {TOLDEC, 5}, {TOLZEROS, 0}, {DIMZEROS, 1},
+              {TEXTFLAGS, 0x80000001u}, {SYMLEN, 12.5}, {FLAGS, 0x4F22}, {EXTLEN, 1}, {SOLID, 0}, {ARROWLEN, 6},
+              {AUTOHIDE, 0}, {COLOR, 3}});
     ok_same(host, want, "saved records");
 }
 
