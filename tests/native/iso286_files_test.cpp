@@ -10,7 +10,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,32 +36,25 @@ MemoryLimitFiles& Englib() {
 }
 
 TEST(Iso286Files, EveryPublishedValueReadsBack) {
-    std::stringstream rows;
-    for (const char* csv :
-         {"shafts_to_500.csv", "holes_to_500.csv", "shafts_500_to_3150.csv", "holes_500_to_3150.csv"}) {
+    int checked = 0;
+    for (const char* csv : {"shafts_to_500.csv", "holes_to_500.csv", "shafts_500_to_3150.csv", "holes_500_to_3150.csv"}) {
         std::ifstream in(std::string(TQ_ISO286_DIR) + "/" + csv);
         ASSERT_TRUE(in) << csv;
         in.ignore(1000, '\n');  // zone,over_mm,up_to_mm,upper_um,lower_um
-        rows << in.rdbuf();
-    }
-    int checked = 0;
-    for (std::string line; std::getline(rows, line);) {
-        std::stringstream s(line);
-        std::string zone, over, upTo, upper, lower;
-        for (std::string* cell : {&zone, &over, &upTo, &upper, &lower}) std::getline(s, *cell, ',');
-        // Inside the range and on its closing bound; 500 itself is sent to the
-        // large-size file, where it equals the first bound and finds nothing.
-        std::vector<double> sizes = {(std::stod(over) + std::stod(upTo)) / 2};
-        if (upTo != "500") sizes.push_back(std::stod(upTo));
-        for (double size : sizes) {
-            const auto r = Englib().LookUp(size, zone.c_str());
-            ++checked;
-            if (upper.empty())
-                EXPECT_TRUE(r.rc == -1 && r.upper == 0 && r.lower == 0) << zone << " at " << size << " is undefined";
-            else
-                EXPECT_TRUE(r.rc == 0 && std::fabs(r.upper * 1000 - std::stod(upper)) < 1e-4 &&
-                            std::fabs(r.lower * 1000 - std::stod(lower)) < 1e-4)
+        for (std::string zone, over, upTo, upper, lower; std::getline(in, zone, ',') && std::getline(in, over, ',') &&
+                                                         std::getline(in, upTo, ',') && std::getline(in, upper, ',') &&
+                                                         std::getline(in, lower);) {
+            // Inside the range and on its closing bound; 500 itself is sent to the large-size
+            // file, where it equals the first bound and finds nothing.
+            for (double size : {(std::stod(over) + std::stod(upTo)) / 2, upTo == "500" ? -1 : std::stod(upTo)}) {
+                if (size < 0) continue;
+                const auto r = Englib().LookUp(size, zone.c_str());
+                ++checked;
+                const double up = upper.empty() ? 0 : std::stod(upper), low = upper.empty() ? 0 : std::stod(lower);
+                EXPECT_TRUE(r.rc == (upper.empty() ? -1 : 0) && std::fabs(r.upper * 1000 - up) < 1e-4 &&
+                            std::fabs(r.lower * 1000 - low) < 1e-4)
                     << zone << " at " << size << ": " << r.rc << " " << r.upper << "/" << r.lower << " mm";
+            }
         }
     }
     EXPECT_EQ(checked, 2 * 1880 - 26);  // 1880 published rows, 26 of them ending at 500
