@@ -1,7 +1,5 @@
-# Limits and fits: the data file lookup on hand-made files, the chart grids, and
-# the generated Englib files against a published sample of ISO 286-2 /
-# GB/T 1800.2 limit deviations (data/iso286, micrometres; an empty value is a
-# zone the standard does not define in that range).
+# Limits and fits: the lookup on hand-made files, the chart grids, and the generated Englib files
+# against a published sample of limit deviations (data/iso286, micrometres; empty: not defined).
 add_executable(limits_test
   ${CMAKE_CURRENT_LIST_DIR}/limit_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zone_classes_test.cpp

@@ -16,8 +16,9 @@ public:
 
     bool Open(const char* name) override {
         opened.push_back(name);
-        auto it = files.find(name);
-        if (it != files.end()) source_ = fits::MemoryByteSource(it->second.data(), it->second.size());
+        const auto it = files.find(name);
+        source_ = it == files.end() ? fits::MemoryByteSource(nullptr, 0)
+                                    : fits::MemoryByteSource(it->second.data(), it->second.size());
         return it != files.end();
     }
     void Close() override { ++closes; }
@@ -26,10 +27,7 @@ public:
 
     // ReadLimitDeviationFrom with both outputs starting at kUntouched.
     static constexpr double kUntouched = 123.0;
-    struct Result {
-        int rc;
-        double upper, lower;
-    };
+    struct Result { int rc; double upper, lower; };
     Result LookUp(double size, const char* zone) {
         Result r{0, kUntouched, kUntouched};
         r.rc = fits::ReadLimitDeviationFrom(*this, size, zone, &r.upper, &r.lower);
