@@ -100,7 +100,7 @@ TEST(ZoneChartLayout, LegendEntriesNeedRoom) {
     EXPECT_TRUE(ZoneChartLayout(false, false, 22, 13, 230, 30).Legend(72).drawn);   // R 2.0
 }
 
-TEST(ZoneChartLayout, HitTestFindsEveryCellAndMissesTheHeaders) {
+TEST(ChartLayouts, HitTestFindsEveryCellAndMissesTheHeaders) {
     for (auto [cols, rows, width, height] :
          {std::tuple{22, 13, 617, 433}, {22, 13, 690, 450}, {14, 7, 500, 72}, {9, 7, 533, 401}, {22, 13, 40, 20}}) {
         const ZoneChartLayout chart(false, cols == 14, cols, rows, width, height);
@@ -112,6 +112,18 @@ TEST(ZoneChartLayout, HitTestFindsEveryCellAndMissesTheHeaders) {
         // Row labels, letters, and beyond the last column or row (a captured mouse reports such points).
         for (auto [x, y] : {std::pair{w - 1, height / 2}, {width / 2, 2 * r - 1}, {width + w + 1, height / 2},
                             {width / 2, height + r + 1}}) {
+            EXPECT_EQ(chart.HitTest(x, y), Cell{}) << x << "," << y << " at " << width << "x" << height;
+        }
+    }
+    for (auto [width, height] : {std::pair{617, 433}, {660, 450}, {700, 36}, {30, 20}}) {
+        const FitChartLayout chart(21, 8, width, height);
+        const int w = static_cast<int>(chart.W()), h = static_cast<int>(chart.H());
+        EXPECT_EQ(WrongCells(chart, 8, 21, false), 0) << "fits at " << width << "x" << height;
+        if (Aimable(chart.CellRect(0, 0))) {
+            EXPECT_EQ(chart.HitTest(width - 1, height - 1), (Cell{7, 20})) << width << "x" << height;
+        }
+        for (auto [x, y] : {std::pair{w - 1, height - 1}, {width - 1, 2 * h - 1}, {width + w + 1, height - 1},
+                            {width - 1, height + 2 * h + 1}}) {
             EXPECT_EQ(chart.HitTest(x, y), Cell{}) << x << "," << y << " at " << width << "x" << height;
         }
     }
@@ -154,21 +166,6 @@ TEST(FitChartLayout, RectanglesAtAnUnevenClientSize) {
     EXPECT_EQ(legend.swatch[0], (Rect{35, 62, 54, 81}));
     EXPECT_EQ(legend.swatch[1], (Rect{94, 62, 113, 81}));
     EXPECT_FALSE(FitChartLayout(21, 8, 617, 35).Legend(96).drawn);  // H 1.94
-}
-
-TEST(FitChartLayout, HitTestFindsEveryCellAndMissesTheHeaders) {
-    for (auto [width, height] : {std::pair{617, 433}, {660, 450}, {700, 36}, {30, 20}}) {
-        const FitChartLayout chart(21, 8, width, height);
-        const int w = static_cast<int>(chart.W()), h = static_cast<int>(chart.H());
-        EXPECT_EQ(WrongCells(chart, 8, 21, false), 0) << width << "x" << height;
-        if (Aimable(chart.CellRect(0, 0))) {
-            EXPECT_EQ(chart.HitTest(width - 1, height - 1), (Cell{7, 20})) << width << "x" << height;
-        }
-        for (auto [x, y] : {std::pair{w - 1, height - 1}, {width - 1, 2 * h - 1}, {width + w + 1, height - 1},
-                            {width - 1, height + 2 * h + 1}}) {
-            EXPECT_EQ(chart.HitTest(x, y), Cell{}) << x << "," << y << " at " << width << "x" << height;
-        }
-    }
 }
 
 // The legend, the info box and the note use the part of the grid that the chart leaves blank.

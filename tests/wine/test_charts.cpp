@@ -37,10 +37,7 @@ int CountingReader(double size, const char* zone, double* upper, double* lower) 
 }
 
 HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
-HWND ShowTab(HWND sheet, int index) {
-    SendMessageW(sheet, PSM_SETCURSEL, index, 0);
-    return CurrentPage(sheet);
-}
+HWND ShowTab(HWND sheet, int index) { return SendMessageW(sheet, PSM_SETCURSEL, index, 0), CurrentPage(sheet); }
 HWND Tabs(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0)); }
 
 std::string TabTexts(HWND sheet) {
@@ -92,14 +89,10 @@ struct Grid {
                 if (name(k, i) == n) return {k, i};
         return {};
     }
-    fits::Point Centre(const std::string& n) const {
-        const fits::Cell c = Find(n);
-        return layout.CellCentre(c.row, c.column);
-    }
+    fits::Point Centre(const std::string& n) const { return layout.CellCentre(Find(n).row, Find(n).column); }
     // Inside the cell's frame, above its name.
     uint32_t Colour(const std::string& n) const {
-        const fits::Cell c = Find(n);
-        const fits::Rect r = layout.CellRect(c.row, c.column);
+        const fits::Rect r = layout.CellRect(Find(n).row, Find(n).column);
         return PixelAt(hwnd, (r.left + r.right) / 2, r.top + 3);
     }
     // The first cell once painted, then every other one.
