@@ -11,13 +11,15 @@
 
 struct StringHeader {
     long refs;
-    int length;
-    int capacity;
+    int length, capacity;
 };
 
 inline const StringHeader& HeaderOf(const CString& s) {
     return *reinterpret_cast<const StringHeader*>(static_cast<const char*>(s) - sizeof(StringHeader));
 }
+
+// Points `s` at `chars` as a host's field would, past the string class.
+inline void PointAt(CString& s, const char* chars) { std::memcpy(static_cast<void*>(&s), &chars, sizeof chars); }
 
 class LockedBlock {
 public:
@@ -32,17 +34,10 @@ public:
     LockedBlock& operator=(const LockedBlock&) = delete;
 
     char* chars() { return reinterpret_cast<char*>(header + 1); }
-    // Makes `s` point at the block, as a host's field would.
-    void PutInto(CString& s) {
-        char* p = chars();
-        std::memcpy(static_cast<void*>(&s), &p, sizeof p);
-    }
+    void PutInto(CString& s) { PointAt(s, chars()); }
     // Before `s` is destroyed: if it still points at the block, it is pointed at an empty string.
     void TakeBackFrom(CString& s) {
-        if (static_cast<const char*>(s) != chars()) return;
-        CString empty;
-        const char* p = empty;
-        std::memcpy(static_cast<void*>(&s), &p, sizeof p);
+        if (static_cast<const char*>(s) == chars()) PointAt(s, CString());
     }
 
     StringHeader* header;
