@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "framework/afxstr.h"
@@ -17,11 +18,11 @@ extern "C" void __libc_free(void*);
 static long g_liveBlocks = 0;
 extern "C" void* malloc(std::size_t n) {
     void* p = __libc_malloc(n);
-    if (p) ++g_liveBlocks;
+    g_liveBlocks += p != nullptr;
     return p;
 }
 extern "C" void free(void* p) {
-    if (p) --g_liveBlocks;
+    g_liveBlocks -= p != nullptr;
     __libc_free(p);
 }
 
@@ -70,22 +71,16 @@ TEST(CString, LayoutSharingAndSubstrings) {
 
 enum class Kind { Empty, Owned, Shared, Negative, NegativeEmpty };
 
+// The string under test, one more reference when shared, a block for negative counts.
 struct Holder {
-    // The string under test, one more reference when shared, a block for negative counts.
     CString s, extra;
-    LockedBlock* block = nullptr;
+    std::unique_ptr<LockedBlock> block;
     Holder(Kind kind, const char* text) {
         if (kind == Kind::Owned || kind == Kind::Shared) s = text;
         if (kind == Kind::Shared) extra = s;
-        if (kind == Kind::Negative || kind == Kind::NegativeEmpty) {
-            block = new LockedBlock(kind == Kind::Negative ? text : "");
-            block->PutInto(s);
-        }
+        if (kind >= Kind::Negative) block.reset(new LockedBlock(kind == Kind::Negative ? text : "")), block->PutInto(s);
     }
-    ~Holder() {
-        if (block) block->TakeBackFrom(s);
-        delete block;
-    }
+    ~Holder() { if (block) block->TakeBackFrom(s); }
 };
 
 TEST(CString, AssignmentTable) {
@@ -173,11 +168,7 @@ TEST(CString, BufferTable) {
 TEST(CStringArray, LayoutIsVtableDataSizeMaxGrowBy) {
     CStringArray a;
     for (const char* s : {"one", "two", "three"}) a.Add(s);
-    struct {
-        void* vtable;
-        CString* data;
-        int size, maxSize, growBy;
-    } raw;
+    struct { void* vtable; CString* data; int size, maxSize, growBy; } raw;
     std::memcpy(&raw, &a, sizeof raw);
     EXPECT_TRUE(raw.vtable && raw.size == 3 && raw.maxSize >= 3 && raw.data[2] == "three" && a[1] == "two");
     for (int i = 0; i < 100; ++i) a.Add("more");

@@ -57,10 +57,8 @@ std::vector<uint32_t> Pixels(HBITMAP bitmap) {
     return px;
 }
 
-struct Symbol {
-    std::vector<uint32_t> px;
-    int ax = -1, ay = -1;  // the red anchor pixel
-};
+// A symbol bitmap of the module and its red anchor pixel.
+struct Symbol { std::vector<uint32_t> px; int ax = -1, ay = -1; };
 
 const Symbol& SymbolOf(int n) {
     static Symbol cache[50];
@@ -77,9 +75,7 @@ const Symbol& SymbolOf(int n) {
 
 // ---- the preview
 
-struct Place {
-    int bitmap, x, y;  // the symbol's anchor goes on (x, y)
-};
+struct Place { int bitmap, x, y; };  // the symbol's anchor goes on (x, y)
 
 // Waits for the dialog, repainting on its own, to show the bare picture ANDed with every placed
 // bitmap, and checks the preview area pixel by pixel. `what` is a format for `n`.
@@ -106,13 +102,10 @@ void ExpectPreview(HWND dlg, const Capture& bare, const std::vector<Place>& plac
     ok(bad == 0, "%s: %d pixels differ, first %s", name, bad, first);
 }
 
-// The controls stand over the preview; hidden, the picture is the painting alone.
-void HideControls(HWND dlg) {
-    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ShowWindow(c, SW_HIDE);
-}
-
-// A picture of the preview with the reference line painted (the first paint may be pending).
+// A picture of the preview with the reference line painted (the first paint may be pending),
+// the controls that stand over it hidden.
 Capture Bare(HWND dlg) {
+    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ShowWindow(c, SW_HIDE);
     WaitFor([&] { return Capture(dlg).IsBlack(200, 92); }, 3000);
     return Capture(dlg);
 }
@@ -125,11 +118,8 @@ bool LineAt(const Capture& cap, int y) {
 
 // ---- menus
 
-struct Menu {
-    int button, y;  // the menu's top right corner goes on the client point (468, y)
-    int firstBitmap, count;
-    UINT firstCommand;
-};
+// The menu's top right corner goes on the client point (468, y).
+struct Menu { int button, y, firstBitmap, count; UINT firstCommand; };
 const Menu kBasic{110, 16, 1, 29, 200}, kAux{111, 45, 31, 8, 300}, kHead{112, 88, 39, 5, 400},
     kTail{113, 148, 39, 5, 500}, kMiddle{117, 118, 49, 1, 600};
 
@@ -138,8 +128,7 @@ const Menu kBasic{110, 16, 1, 29, 200}, kAux{111, 45, 31, 8, 300}, kHead{112, 88
 void CheckMenu(HWND dlg, const Menu& m, std::initializer_list<int> checked) {
     PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(m.button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, m.button)));
     HWND menuWnd = WaitForMenu();
-    ok(menuWnd != nullptr, "menu %d opens", m.button);
-    if (!menuWnd) return;
+    if (!menuWnd) return ok(false, "menu %d does not open", m.button);
     HMENU menu = MenuOfWindow(menuWnd);
     const int n = GetMenuItemCount(menu);
     ok(n == m.count, "menu %d has %d items", m.button, n);
@@ -215,9 +204,8 @@ void TemplateTextsAndStrings() {
         Click(dlg, IDOK);
     });
     ok(result, "OK returns true");
-    ok(host.v[BASIC1] == 6 && host.v[BASIC2] == 7 && host.v[AUX1] == 3 && host.v[AUX2] == -1 && host.v[MIDDLE] == -1 &&
-           host.v[LINETYPE] == 2 && host.v[HEAD + 1] == 1 && host.v[TAIL + 4] == 1 && host.v[HEAD] == 0 && host.v[TAIL] == 0,
-       "values written back unchanged");
+    const int32_t want[16] = {6, 7, 3, -1, -1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1};
+    ok(std::equal(want, want + 16, host.v), "values written back unchanged");
     ok(host.GuardsIntact(), "guard bytes untouched");
     ok(std::string(host.s[UP_LEFT]) == Gbk("新") && HeaderOf(host.s[UP_LEFT]).refs == 1, "changed text: \"%s\" count %ld",
        Utf8FromGbk(std::string(host.s[UP_LEFT])).c_str(), HeaderOf(host.s[UP_LEFT]).refs);
@@ -293,7 +281,6 @@ void PreviewPixels() {
     Scenario sc("preview");
     Host host;
     const bool result = Open(host, [&](HWND dlg) {
-        HideControls(dlg);
         // Upper and lower symbols, basic and auxiliary, for each line type; centred ones go low.
         for (int lt : {0, 1, 2}) {
             SelectCombo(dlg, 114, lt);
@@ -350,7 +337,6 @@ void BadInput() {
     const bool result = Open(host, [&](HWND dlg) {
         ok(SendMessageW(GetDlgItem(dlg, 114), CB_GETCURSEL, 0, 0) == CB_ERR, "no line type selected");
         for (const Menu* m : {&kBasic, &kAux, &kMiddle}) CheckMenu(dlg, *m, {});
-        HideControls(dlg);
         const Capture bare = Bare(dlg);
         ok(!LineAt(bare, 86) && !LineAt(bare, 98), "no identification line");
         // Symbols of both sides go on the reference line; the picture is the bare one plus them.
