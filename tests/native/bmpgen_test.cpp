@@ -62,7 +62,7 @@ bool Within(const Canvas& part, const Canvas& whole) {
     return p.size() == w.size();
 }
 
-TEST(Bmpgen, FileIsAOneBitBottomUpBitmapWithBlackAndWhitePalette) {
+TEST(Bmpgen, FilesAreBottomUpBitmapsWithOneOrFourBitPixels) {
     const std::vector<std::uint8_t> bmp = bmpgen::EncodeBmp(MustDraw("size 20 3\npixel 0 0\npixel 19 2\n"));
     ASSERT_EQ(bmp.size(), 62u + 3 * 4);
     // "BM", file size, bits offset, header size, width, height (positive: bottom-up), planes,
@@ -79,17 +79,14 @@ TEST(Bmpgen, FileIsAOneBitBottomUpBitmapWithBlackAndWhitePalette) {
         const auto b = bmpgen::EncodeBmp(Canvas(width, 2));
         EXPECT_TRUE(Field(b, 34, 4) == 2u * stride && b.size() == 62u + 2 * stride) << "width " << width;
     }
-}
-
-TEST(Bmpgen, SixteenColourFileHasFourBitPixelsAndTheStandardPalette) {
-    const std::vector<std::uint8_t> bmp =
+    // Sixteen colours: 4 bits per pixel, 16 palette entries; bits after 14 + 40 + 64 bytes.
+    const auto bmp16 =
         bmpgen::EncodeBmp(MustDraw("size 3 2\ncolours 16\nink navy\npixel 0 0\nanchor 2 1\nink red\npixel 1 0"));
-    // Header: 4 bits per pixel, 16 palette entries; bits after 14 + 40 + 64 bytes.
     for (auto [at, bytes, value] : {std::tuple{10, 4, 118u}, {28, 2, 4u}, {34, 4, 8u}, {46, 4, 16u},
                                     {54 + 4 * 4, 4, 0x000080u}, {54 + 9 * 4, 4, 0xff0000u}, {54 + 15 * 4, 4, 0xffffffu}})
-        EXPECT_EQ(Field(bmp, at, bytes), value) << "field at " << at;
+        EXPECT_EQ(Field(bmp16, at, bytes), value) << "16 colours, field at " << at;
     // Bottom row first: white, white, red (the anchor); then navy, red, white. Two pixels a byte.
-    EXPECT_EQ(std::vector<std::uint8_t>(bmp.begin() + 118, bmp.end()),
+    EXPECT_EQ(std::vector<std::uint8_t>(bmp16.begin() + 118, bmp16.end()),
               (std::vector<std::uint8_t>{0xff, 0x90, 0, 0, 0x49, 0xf0, 0, 0}));
     // The anchor is drawn last, over what covers its pixel.
     const Canvas c = MustDraw("size 5 5\ncolours 16\nink navy\nanchor 2 2\nfillrect 0 0 4 4");
@@ -121,16 +118,14 @@ TEST(Bmpgen, PrimitivesCoverExactlyTheirPixels) {
 }
 
 TEST(Bmpgen, MistakesAreReportedWithTheirLine) {
+    // Before size; an unknown command after blank and comment lines; too few numbers; colour and
+    // anchor without colours 16; colours after drawing; two anchors; an anchor off the canvas.
     const std::pair<const char*, int> cases[] = {
-        {"line 0 0 1 1", 1},                     // before size
-        {"size 4 4\n\n# note\nlne 0 0 1 1", 4},  // unknown command, after blank and comment lines
-        {"size 4 4\nline 0 0 1", 2},             // too few numbers
+        {"line 0 0 1 1", 1}, {"size 4 4\n\n# note\nlne 0 0 1 1", 4}, {"size 4 4\nline 0 0 1", 2},
         {"size 4 4\ncircle 1 1 x", 2}, {"size 4 4\nsize 4 4", 2}, {"size 4 4\ndotellipse 0 0 3 3 0 1", 2},
-        {"# empty", 0}, {"size 4 4\ncolours 2", 2},
-        {"size 4 4\nink navy", 2}, {"size 4 4\nanchor 1 1", 2},  // without colours 16
-        {"size 4 4\npixel 0 0\ncolours 16", 3},                   // colours after drawing
-        {"size 4 4\ncolours 16\nanchor 1 1\nanchor 2 2", 4},     // two anchors
-        {"size 4 4\ncolours 16\nanchor 4 0", 3},                  // anchor off the canvas
+        {"# empty", 0}, {"size 4 4\ncolours 2", 2}, {"size 4 4\nink navy", 2}, {"size 4 4\nanchor 1 1", 2},
+        {"size 4 4\npixel 0 0\ncolours 16", 3}, {"size 4 4\ncolours 16\nanchor 1 1\nanchor 2 2", 4},
+        {"size 4 4\ncolours 16\nanchor 4 0", 3},
     };
     for (auto [text, line] : cases) {
         bmpgen::DrawError error;
