@@ -303,20 +303,17 @@ void PreviewPixels() {
         // Every symbol by itself on the reference line.
         SelectCombo(dlg, 114, 0);
         const Capture bare = Bare(dlg);
-        for (UINT n = 1; n <= 29; ++n) {
-            Post(dlg, {199 + n});
-            ExpectPreview(dlg, bare, {{int(n), 160, 92}}, "basic %d", n);
+        for (UINT id = 200; id <= 307; id = id == 228 ? 300 : id + 1) {  // basic 1-29, auxiliary 1-8
+            const int b = id < 300 ? id - 199 : id - 269;
+            Post(dlg, {id});
+            ExpectPreview(dlg, bare, {{b, 160, 92}}, "symbol bitmap %d alone", b);
             // A centred symbol stays when picked again: an upper one takes its place, then goes.
-            n == 3 || n == 24 || n == 27 ? Post(dlg, {203, 203}) : Post(dlg, {199 + n});
-        }
-        for (UINT v = 1; v <= 8; ++v) {
-            Post(dlg, {299 + v});
-            ExpectPreview(dlg, bare, {{int(30 + v), 160, 92}}, "auxiliary %d", v);
-            Post(dlg, {299 + v});
+            b == 3 || b == 24 || b == 27 ? Post(dlg, {203, 203}) : Post(dlg, {id});
         }
         for (UINT i = 0; i < 5; ++i) {
             Post(dlg, {400 + i, 500 + i});
-            ExpectPreview(dlg, bare, {{int(39 + i), 48, 92}, {int(39 + i), 372, 92}}, "supplement %d at head and tail", 39 + i);
+            const int b = 39 + i;
+            ExpectPreview(dlg, bare, {{b, 48, 92}, {b, 372, 92}}, "supplement %d at head and tail", b);
             Post(dlg, {400 + i, 500 + i});
         }
         Post(dlg, {600});
