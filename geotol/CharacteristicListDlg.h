@@ -11,7 +11,7 @@
 #include "framework/afxwin.h"
 #include "framework/gdi.h"
 #include "geotol/PrincipleToggleGroup.h"
-#include "widgets/SpecialSymbolMenu.h"
+#include "widgets/SymbolPopupMenu.h"
 #include "geotol/gt_characteristic_list.h"
 
 class CCharacteristicListDlg : public CDialog {

@@ -11,7 +11,7 @@
 #include "framework/gdi.h"
 #include "geotol/CombinedToleranceRecord.h"
 #include "geotol/PrincipleToggleGroup.h"
-#include "widgets/SpecialSymbolMenu.h"
+#include "widgets/SymbolPopupMenu.h"
 #include "geotol/gt_combined.h"
 #include "geotol/gt_principle.h"
 

@@ -6,7 +6,7 @@
 #include "res/toller_res.h"
 #include "toller/TollerRecord.h"
 #include "toller/toller_rules.h"
-#include "widgets/SpecialSymbolMenu.h"
+#include "widgets/SymbolPopupMenu.h"
 
 class CTQSymbolWnd;
 

@@ -1,4 +1,4 @@
-#include "widgets/SpecialSymbolMenu.h"
+#include "widgets/SymbolPopupMenu.h"
 
 #include "widgets/symbol_menu.h"
 
