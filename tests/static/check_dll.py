@@ -31,82 +31,29 @@ def ok(cond, msg):
         print("FAIL: " + msg)
 
 
-class PE:
-    def __init__(self, data):
-        self.data = data
-        pe = struct.unpack_from("<I", data, 0x3C)[0]
-        assert data[pe:pe + 4] == b"PE\0\0"
-        self.machine, nsec = struct.unpack_from("<HH", data, pe + 4)
-        opt_size = struct.unpack_from("<H", data, pe + 20)[0]
-        opt = pe + 24
-        magic = struct.unpack_from("<H", data, opt)[0]
-        dirs = opt + (96 if magic == 0x10B else 112)
-        self.image_base = struct.unpack_from("<I", data, opt + 28)[0] if magic == 0x10B else None
-        self.dirs = [struct.unpack_from("<II", data, dirs + 8 * i) for i in range(16)]
-        self.sections = []
-        sec = opt + opt_size
-        for i in range(nsec):
-            name, vsize, va, rawsize, rawptr = struct.unpack_from("<8sIIII", data, sec + 40 * i)
-            self.sections.append((va, max(vsize, rawsize), rawptr))
-
-    def off(self, rva):
-        for va, size, raw in self.sections:
-            if va <= rva < va + size:
-                return raw + rva - va
-        raise ValueError("rva %x outside sections" % rva)
-
-    def exports(self):
-        rva, size = self.dirs[0]
-        if not rva:
-            return {}
-        o = self.off(rva)
-        base, nfuncs, nnames, funcs, names, ords = struct.unpack_from("<IIIIII", self.data, o + 16)
-        result = {}
-        for i in range(nnames):
-            name_rva = struct.unpack_from("<I", self.data, self.off(names) + 4 * i)[0]
-            idx = struct.unpack_from("<H", self.data, self.off(ords) + 2 * i)[0]
-            func = struct.unpack_from("<I", self.data, self.off(funcs) + 4 * idx)[0]
-            n = self.data[self.off(name_rva):self.data.index(b"\0", self.off(name_rva))].decode()
-            result[n] = (base + idx, func)
-        return result
-
-    def imports(self):
-        rva, size = self.dirs[1]
-        names = []
-        o = self.off(rva)
-        while True:
-            name_rva = struct.unpack_from("<I", self.data, o + 12)[0]
-            if name_rva == 0:
-                break
-            start = self.off(name_rva)
-            names.append(self.data[start:self.data.index(b"\0", start)].decode())
-            o += 20
-        return names
-
-    def resources(self):
-        """{(type, name): {lang: (offset, size)}} with ids as ints and names as upper-case str."""
-        rva, size = self.dirs[2]
-        root = self.off(rva)
-        out = {}
-
-        def entries(o):
-            named, ids = struct.unpack_from("<HH", self.data, o + 12)
-            for i in range(named + ids):
-                n, target = struct.unpack_from("<II", self.data, o + 16 + 8 * i)
-                if n & 0x80000000:
-                    so = root + (n & 0x7FFFFFFF)
-                    ln = struct.unpack_from("<H", self.data, so)[0]
-                    key = self.data[so + 2:so + 2 + 2 * ln].decode("utf-16le").upper()
-                else:
-                    key = n
-                yield key, target
-
-        for t, t_target in entries(root):
-            for n, n_target in entries(root + (t_target & 0x7FFFFFFF)):
-                for lang, l_target in entries(root + (n_target & 0x7FFFFFFF)):
-                    drva, dsize = struct.unpack_from("<II", self.data, root + l_target)
-                    out.setdefault((t, n), {})[lang] = (self.off(drva), dsize)
-        return out
+def headers(objdump, dll):
+    """What `objdump -p` reads from the module's headers: the machine, whether it is stripped,
+    the image base, the exports {name: (ordinal, rva)}, the imported libraries and the
+    resources {(type, name): {languages}} (ids as ints, names upper-case)."""
+    text = subprocess.run([objdump, "-p", dll], capture_output=True, text=True).stdout
+    h = {"i386": "file format pei-i386" in text, "stripped": "\tsymbols stripped" in text,
+         "base": int(re.search(r"^ImageBase\s+([0-9a-f]+)", text, re.M).group(1), 16),
+         "imports": re.findall(r"DLL Name: (\S+)", text), "exports": {}, "resources": {}}
+    base = int((re.search(r"Ordinal Base\s+(\d+)", text) or [0, 0])[1])
+    rvas = dict(re.findall(r"\[\s*(\d+)\] \+base\[\s*\d+\] ([0-9a-f]+) Export RVA", text))
+    table = text[text.find("[Ordinal/Name Pointer] Table"):]
+    for index, name in re.findall(r"^\t\[\s*(\d+)\] (\S+)$", table, re.M):
+        h["exports"][name] = (base + int(index), int(rvas[index], 16))
+    path = [None, None]
+    for indent, rid, rname in re.findall(
+            r"^[0-9a-f]+( +)Entry: (?:ID: 0x([0-9a-f]+)|name: \[[^]]*\]: (\S+)), Value", text, re.M):
+        key = int(rid, 16) if rid else rname.upper()
+        level = (len(indent) - 3) // 2
+        if level < 2:
+            path[level] = key
+        else:
+            h["resources"].setdefault(tuple(path), set()).add(key)
+    return h
 
 
 def function_starts(nm, symbols):
@@ -288,12 +235,11 @@ def main():
     a = ap.parse_args()
 
     data = open(a.dll, "rb").read()
-    pe = PE(data)
-    ok(pe.machine == 0x14C, "machine is i386 (0x%x)" % pe.machine)
+    pe = headers(a.objdump, a.dll)
+    ok(pe["i386"], "machine is i386")
 
     # Shipped stripped: no symbol table, and a debug link naming the symbol file with its CRC.
-    coff_symbols = struct.unpack_from("<I", data, struct.unpack_from("<I", data, 0x3C)[0] + 16)[0]
-    ok(coff_symbols == 0, "module stripped (%d symbols)" % coff_symbols)
+    ok(pe["stripped"], "module stripped")
     debug = open(a.symbols, "rb").read()
     name = os.path.basename(a.symbols).encode() + b"\0"
     link = data.find(name)
@@ -302,7 +248,7 @@ def main():
        "debug link to %s with its CRC" % a.symbols)
     starts = function_starts(re.sub(r"objdump$", "nm", a.objdump), a.symbols)
 
-    exports = pe.exports()
+    exports = pe["exports"]
     wanted = {}
     for entry in a.export:
         name, argbytes, ordinal = entry.split(":")
@@ -313,7 +259,7 @@ def main():
             continue
         got_ord, rva = exports[name]
         ok(got_ord == ordinal, "%s at ordinal %d, expected %d" % (name, got_ord, ordinal))
-        start = pe.image_base + rva
+        start = pe["base"] + rva
         code = function_code(a.objdump, a.dll, start, next((x for x in starts if x > start), start + 0x1000))
         sizes = {int(ops[1:], 16) if ops else 0 for _, mn, ops in code if mn.startswith("ret")}
         ok(sizes == {argbytes}, "%s returns with ret %s, expected ret $%d" % (name, sorted(sizes), argbytes))
@@ -324,26 +270,19 @@ def main():
 
     # Static runtime: only system libraries may be imported, nothing of the compiler's runtime.
     system = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "comdlg32.dll", "comctl32.dll"}
-    imported = [n.lower() for n in pe.imports()]
+    imported = [n.lower() for n in pe["imports"]]
     ok(set(imported) <= system, "imports only system libraries: %s" % imported)
 
     for entry in a.loads:
         check_run_time_binding(a.dll, a.objdump, data, imported, entry)
 
-    res = pe.resources()
+    res = pe["resources"]
     RT_BITMAP, RT_DIALOG, RT_VERSION = 2, 5, 16
-    version = res.get((RT_VERSION, 1))
-    ok(version is not None, "version block present")
-    if version:
-        ok(0x804 in version, "version block in Chinese Simplified (langs %s)" % [hex(l) for l in version])
-        off, size = next(iter(version.values()))
-        blob = data[off:off + size]
-        fixed = blob.find(struct.pack("<I", 0xFEEF04BD))
-        ok(fixed >= 0, "VS_FIXEDFILEINFO present")
-        if fixed >= 0:
-            ms, ls = struct.unpack_from("<II", blob, fixed + 8)
-            ok((ms, ls) == (0x00010000, 0x00000001), "file version %d,%d,%d,%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF))
-        ok(b"\x04\x08\xb0\x04" in blob, "translation 0x0804, code page 1200")
+    ok(res.get((RT_VERSION, 1)) == {0x804}, "version block in Chinese Simplified: %s" % res.get((RT_VERSION, 1)))
+    fixed = data.find(struct.pack("<I", 0xFEEF04BD))
+    ok(fixed >= 0 and struct.unpack_from("<II", data, fixed + 8) == (0x00010000, 0x00000001),
+       "VS_FIXEDFILEINFO with file version 1,0,0,1")
+    ok(b"\x04\x08\xb0\x04" in data, "translation 0x0804, code page 1200")
     for dialog in a.dialog:
         ok((RT_DIALOG, dialog) in res, "dialog template %d present" % dialog)
     for bitmap in a.bitmap:
