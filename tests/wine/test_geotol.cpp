@@ -196,7 +196,7 @@ void PositionDialog() {
     ok(Diff(h, want).empty(), "datums cut to 19 bytes on a character boundary, values written: %s",
        Diff(h, want).c_str());
 
-    Scenario c("position: Cancel keeps the composed text only");
+    Scenario c("position: Cancel after a change of characteristic keeps the composed text only");
     Block k;
     k.Int(POS) = 1;
     for (int i = 0; i < 5; ++i) k.Put(DATUM + 40 * i, "Q");
@@ -204,12 +204,13 @@ void PositionDialog() {
     const bool cancelled = OpenPosition(k, [&](HWND dlg) {
         if (!dlg) return ok(false, "dialog did not appear");
         PostMessageW(dlg, WM_COMMAND, 300, 0);  // a null list inserts nothing
-        Play(dlg, k, 1100, {{'L', 1104, 0, "0.0004", ""}, {'C', 1007, 0, "0.0004P", "P"}});
+        Play(dlg, k, 1100,
+             {{'L', 1102, 3, "", ""}, {'L', 1104, 0, " 0.0004", ""}, {'C', 1007, 0, " 0.0004P", "P"}});
         SetItemText(dlg, 1105, "typed");
         SetItemText(dlg, 1100, "typed, never composed");
         Click(dlg, IDCANCEL);
     });
-    before.Put(TEXT, "0.0004P");
+    before.Put(TEXT, " 0.0004P");  // coaxiality's row <=1 starts with a space
     ok(!cancelled && Diff(k, before).empty(), "Cancel: %s", Diff(k, before).c_str());
 }
 
@@ -280,7 +281,7 @@ void CombinedComposing() {
     symbols.Add(Gbk("Φ").c_str());
     while (symbols.GetSize() < 706) symbols.Add("x");
     Block h;
-    std::memset(h.b + REC, 0, 612);
+    std::memset(h.b + REC, 'T', 612);  // no NULs anywhere
     h.Int(REC) = 7;  // 垂直度
     h.Put(POSITION_TEXT, "host's own text");
     const std::string digits = "012345678901234567890123456789012345678901234567890123456789";  // 60
@@ -349,9 +350,11 @@ void Combination() {
             if (!dlg) return ok(false, "dialog did not appear");
             std::string counts;
             for (int i = 0; i < 14; ++i) counts += Checked(dlg, RADIO + i) ? "x" : ItemText(dlg, COUNT + i);
-            ok(counts == "00000000000000" && Buttons(dlg) == "+-",
-               "%d: nothing checked, both buttons enabled, counts \"%s\" (the host's array is not read)",
-               close, counts.c_str());
+            // An automatic radio that has the focus checks itself and reports a click, on Windows.
+            const int focus = GetDlgCtrlID(FocusOf(dlg));
+            ok(counts == "00000000000000" && Buttons(dlg) == "+-" && (focus < RADIO || focus >= RADIO + 14),
+               "%d: nothing checked, both buttons enabled, counts \"%s\" (not the host's), focus on %d",
+               close, counts.c_str(), focus);
             if (!okClose) ClickControl(dlg, RADIO + 4);
             if (close == 0) Walk(dlg);
             if (close == WM_CLOSE) SendMessageW(dlg, WM_CLOSE, 0, 0);
