@@ -1,7 +1,7 @@
 # The dimension style sheet through its export. The test runs from a directory of its own
-# with a recording double of Dorn.dll beside it (the module loads Dorn.dll from the host
-# program's directory); a second build of the same test runs from a directory without any
-# Dorn.dll. Both load TQDim.dll from bin/.
+# with a double of Dorn.dll beside it whose functions are the test's (the module loads Dorn.dll
+# from the host program's directory); a second build of the same test runs from a directory
+# without any Dorn.dll. Both load TQDim.dll from bin/.
 tq_add_dorn_library(dorn_double ${CMAKE_BINARY_DIR}/dimstyle_test ${CMAKE_CURRENT_LIST_DIR}/dorn_double.cpp)
 
 tq_add_wine_test(test_dimstyle ${CMAKE_CURRENT_LIST_DIR}/test_dimstyle.cpp)

@@ -1,51 +1,20 @@
-// The recording test double of Dorn.dll (see dorn_double.h).
-#include "tests/wine/dorn_double.h"
-
-#include <cstdio>
-#include <cstring>
-
-using namespace dorn_double;
+// The test double of Dorn.dll: each function calls the one the test program puts in the table
+// that DornDouble_Calls gives. The program loads the double from its own directory before the
+// module does, so both reach the same copy.
+#include "inhouse/Dorn.h"
 
 namespace {
 
-State g_state{};
-
-template <class... Args>
-void Log(const char* format, Args... args) {
-    char call[32];
-    std::snprintf(call, sizeof call, format, args...);
-    const std::size_t n = std::strlen(g_state.log);
-    std::snprintf(g_state.log + n, sizeof g_state.log - n, "%s%s", n ? ", " : "", call);
-}
+dorn::Library g_test{};
 
 }  // namespace
 
 extern "C" {
 
-__declspec(dllexport) State* WINAPI DornDouble_State() { return &g_state; }
+__declspec(dllexport) dorn::Library* WINAPI DornDouble_Calls() { return &g_test; }
 
-int WINAPI TQ_GetIntSetting(int index) {
-    Log("get %d", index);
-    return index >= 0 && index < 32 ? g_state.settings[index] : 0;
-}
-
-int WINAPI TQ_SetIntSetting(int index, int value) {
-    Log("set %d=%d", index, value);
-    if (index >= 0 && index < 32) g_state.settings[index] = value;
-    return 1;
-}
-
-bool WINAPI TQ_TextAttribDlg(TextAttribRecord* record, HWND owner) {
-    Log("%s", "dialog");
-    g_state.record = *record;
-    g_state.owner = owner;
-    const Reply& reply = g_state.reply;
-    if (!reply.yes) return false;
-    record->lfFont = reply.font;
-    record->bForeignFace = reply.flag;
-    record->fCharSpace = reply.spacing;
-    if (reply.fontCode >= 0) g_state.settings[10] = reply.fontCode;
-    return true;
-}
+int WINAPI TQ_GetIntSetting(int index) { return g_test.getInt(index); }
+int WINAPI TQ_SetIntSetting(int index, int value) { return g_test.setInt(index, value); }
+bool WINAPI TQ_TextAttribDlg(TextAttribRecord* record, HWND owner) { return g_test.textAttribDlg(record, owner); }
 
 }  // extern "C"
