@@ -45,31 +45,27 @@ struct Host {
     unsigned char item[ITEM_SIZE];
     unsigned char guard2[32];
 
-    // A typical drawing's settings; the unused ranges hold a pattern the module must leave, and
-    // the face name fills its 32 bytes without a terminator.
+    // A typical drawing's settings. The unused ranges hold a pattern the module must leave, and
+    // so do the font's other bytes; the face name fills its 32 bytes without a terminator.
     Host() {
         std::memset(this, 0xCD, sizeof *this);
-        std::memset(style, 0, sizeof style);
-        std::memset(item, 0, sizeof item);
-        for (int off : {88, 89, 90, 91, 98, 101, 102, 103, 116, 117, 118, 119}) style[off] = 0xA5;
-        std::memset(style + 140, 0xA5, 12);
-        std::memset(item + 8, 0xA5, 4);
+        std::memset(style, 0xA5, sizeof style);
+        std::memset(item, 0xA5, sizeof item);
         std::memset(style + LOGFONT + 28, 'F', 32);
         Put({{TEXTFLAGS, 0x80000000u}, {FONTCODE, 3}, {LOGFONT, -20}, {LOGFONT + 16, 400}, {DIMSIZE, 3.5},
              {TOLSIZE, 2.5}, {SYMSIZE, 5}, {DIMSPACE, 0.5}, {TOLSPACE, 0.25}, {EXTLEN, 2}, {FLAGS, 0x2E21},
-             {SOLID, 1}, {ANGLE, 15}, {ARROWLEN, 4}, {SLANT, 30}, {TOLDEC, 3}, {TOLZEROS, 1}, {DIMDEC, 2},
-             {AUTOHIDE, 1}, {COLOR, 5}, {SYMLEN, 8}, {ITEMTEXT, 5}, {SYMSIZE_ITEM, 7}});
-    }
-    static bool IsFloat(int off) {
-        return off >= ITEM || (off >= DIMSIZE && off <= EXTLEN) || off == ANGLE || off == ARROWLEN || off == SLANT;
+             {ARROWTYPE, 0}, {SOLID, 1}, {ANGLE, 15}, {ARROWLEN, 4}, {SLANT, 30}, {DMS, 0}, {TOLDEC, 3},
+             {TOLZEROS, 1}, {DIMDEC, 2}, {DIMZEROS, 0}, {AUTOHIDE, 1}, {COLOR, 5}, {SYMLEN, 8}, {ITEMTEXT, 5},
+             {SYMSIZE_ITEM, 7}});
     }
     // Writes each field with the width and type the host's layout gives it.
     void Put(std::initializer_list<std::pair<int, double>> fields) {
         for (auto [off, v] : fields) {
             unsigned char* at = off >= ITEM ? item + off - ITEM : style + off;
+            const bool real = off >= ITEM || (off >= DIMSIZE && off <= EXTLEN) || (off >= ANGLE && off <= SLANT);
             const float f = static_cast<float>(v);
-            const uint32_t i = IsFloat(off) ? 0 : static_cast<uint32_t>(static_cast<int64_t>(v));
-            std::memcpy(at, IsFloat(off) ? static_cast<const void*>(&f) : &i,
+            const uint32_t i = real ? 0 : static_cast<uint32_t>(static_cast<int64_t>(v));
+            std::memcpy(at, real ? static_cast<const void*>(&f) : &i,
                         off == ARROWTYPE || off == SOLID ? 1 : off == FLAGS ? 2 : 4);
         }
     }
@@ -119,8 +115,7 @@ void LoadingAndSaving() {
                ComboItems(text, T_SYM) == sizes && ComboItems(text, T_TOL) == sizes,
            "the four size lists hold the presets");
         // The sorted lists put "不保留" first; each still shows the record's choice.
-        ok(ItemText(text, T_DIMZEROS) == "不保留" && ItemText(text, T_TOLZEROS) == "保留", "zero lists: %s, %s",
-           ItemText(text, T_DIMZEROS).c_str(), ItemText(text, T_TOLZEROS).c_str());
+        ok(ItemText(text, T_DIMZEROS) == "不保留" && ItemText(text, T_TOLZEROS) == "保留", "zero lists");
         const auto colours = ComboItems(line, L_COLOR);
         ok(colours.size() == 256 && colours[1] == "红" && colours[7] == "白" && colours[42] == "42",
            "palette list: %d entries", static_cast<int>(colours.size()));
@@ -138,45 +133,37 @@ void LoadingAndSaving() {
 
 #ifndef TQ_TEST_WITHOUT_DORN
 
-// What the Dorn.dll double does: each call logged, the dialog's record and owner kept, and the
-// dialog answering as the scenario says (on true: the font, flag and spacing it writes into the
-// record; it leaves font code 6 in setting 10).
-struct Reply {
-    bool yes;
-    uint8_t flag;
-    float spacing;
-    LOGFONTA font;
-};
-Reply g_reply;
+// What the Dorn.dll double does: each call logged, the dialog's record and owner kept; the
+// dialog answers false (flag -1), or true after writing g_font, the flag and spacing 2.5 into
+// the record; setting 10 reads 6, the code of a face the library knows.
+int g_flag;
+LOGFONTA g_font;
 std::string g_calls;
-int g_settings[16];
 TextAttribRecord g_record;
 HWND g_owner;
 
 // How the dialog answers next; the log starts afresh.
-void Answer(const Reply& reply) {
-    g_reply = reply;
+void Answer(int flag) {
+    g_flag = flag;
     g_calls.clear();
 }
 void Log(const std::string& call) { g_calls += (g_calls.empty() ? "" : ", ") + call; }
 int WINAPI GetInt(int index) {
     Log("get " + std::to_string(index));
-    return g_settings[index & 15];
+    return index == 10 ? 6 : 0;
 }
 int WINAPI SetInt(int index, int value) {
     Log("set " + std::to_string(index) + "=" + std::to_string(value));
-    g_settings[index & 15] = value;
     return 1;
 }
 bool WINAPI AttribDlg(TextAttribRecord* record, HWND owner) {
     Log("dialog");
     g_record = *record;
     g_owner = owner;
-    if (!g_reply.yes) return false;
-    record->lfFont = g_reply.font;
-    record->bForeignFace = g_reply.flag;
-    record->fCharSpace = g_reply.spacing;
-    g_settings[10] = 6;
+    if (g_flag < 0) return false;
+    record->lfFont = g_font;
+    record->bForeignFace = static_cast<uint8_t>(g_flag);
+    record->fCharSpace = 2.5f;
     return true;
 }
 
@@ -185,12 +172,11 @@ void EditingBothPages() {
     Host host;
     host.Put({{DIMSPACE, 0.35}});
     Host want = host;
-    LOGFONTA font{};
-    font.lfHeight = -30;
-    font.lfWeight = 700;
-    std::strcpy(font.lfFaceName, Gbk("黑体").c_str());
+    g_font.lfHeight = -30;
+    g_font.lfWeight = 700;
+    std::strcpy(g_font.lfFaceName, Gbk("黑体").c_str());
     const int result = Open(host, [&](HWND dlg, HWND text, HWND line) {
-        Answer({true, 0, 2.5f, font});
+        Answer(0);
         SelectCombo(text, T_DIM, 9);  // "5"
         Click(text, T_FONT);
         // Spacing and size in hundredths, then the font code, the dialog, the code read back.
@@ -203,11 +189,11 @@ void EditingBothPages() {
            "the record and owner the dialog gets");
         // A face without a code of the library: code 15, setting 10 not read; the size shown
         // from the record again and the spacing from the answer.
-        Answer({true, 1, 2.5f, font});
+        Answer(1);
         Click(text, T_FONT);
         ok(g_calls == "set 8=250, set 7=350, set 10=6, dialog", "second press: %s", g_calls.c_str());
         // A false answer leaves the typed spacing (saved below).
-        Answer({false, 0, 0, {}});
+        Answer(-1);
         SetItemText(text, T_DIMSPACE, "1");
         Click(text, T_FONT);
 
@@ -243,7 +229,7 @@ void EditingBothPages() {
     });
     ok(result == 2, "修改当前图纸 returns %d", result);
     // Texts without a number keep the field; tolerance decimals at most 5, the extension at least 1.
-    std::memcpy(want.style + LOGFONT, &font, 60);
+    std::memcpy(want.style + LOGFONT, &g_font, 60);
     want.Put({{FONTCODE, 15}, {DIMSPACE, 1}, {DIMSIZE, 2.75}, {TOLSIZE, 0}, {TOLDEC, 5}, {TOLZEROS, 0}, {DIMZEROS, 1},
               {TEXTFLAGS, 0x80000001u}, {SYMLEN, 12.5}, {FLAGS, 0x4F22}, {EXTLEN, 1}, {SOLID, 0}, {ARROWLEN, 6},
               {AUTOHIDE, 0}, {COLOR, 3}});
@@ -255,13 +241,11 @@ void NothingWritten() {
     Scenario s("取消 after edits, null records");
     Host host;
     const Host before = host;
-    Answer({true, 1, 9.0f, {}});
+    Answer(1);
     const int result = Open(host, [&](HWND dlg, HWND text, HWND line) {
         Click(text, T_FONT);
-        SetItemText(text, T_DIM, "7");
         ClickControl(text, T_HIDDEN);
         ClickControl(line, L_LEFT);
-        SetItemText(line, L_LEN, "99");
         Click(dlg, IDCANCEL);
     });
     ok(result == 0, "取消 returns %d", result);

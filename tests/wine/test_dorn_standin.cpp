@@ -33,7 +33,8 @@ int main() {
         const bool result = RunDialog("文字属性", [&](HWND d) {
             if (!d) return;
             const std::wstring face = W(run.face);
-            SendDlgItemMessageW(d, 101, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str()));
+            SendDlgItemMessageW(d, 101, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>(face.c_str()));
             SetItemText(d, 102, "24");
             SetItemText(d, 105, "0.8");
             Click(d, run.button);
