@@ -1,16 +1,16 @@
 // The dimension style sheet through the real export, as a host calls it: both records laid
 // out by byte offsets (independently of the module's structs) between guard bytes, their
 // unused bytes filled with a pattern, the sheet scripted from a second thread, and the records
-// compared byte for byte with what the user's actions must give. Dorn.dll is a recording
-// double beside this program; built with TQ_TEST_WITHOUT_DORN the program runs from a
-// directory without any Dorn.dll.
+// compared byte for byte with what the user's actions must give. Dorn.dll is a double beside
+// this program that calls this program's own recording functions; built with
+// TQ_TEST_WITHOUT_DORN the program runs from a directory without any Dorn.dll.
 #include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "entry/exports_dimstyle.h"
-#include "inhouse/TqColorCmb.h"
 #include "inhouse/Dorn.h"
+#include "inhouse/TqColorCmb.h"
 #include "tests/wine/winetest.h"
 
 #include <commctrl.h>
@@ -306,7 +306,7 @@ int main() {
     // wine-run.sh starts the program in its own directory.
     HMODULE module = LoadLibraryW(L"..\\bin\\TQDim.dll");
     g_setup = module ? TQ_EXPORT(module, TQDim_SetupDlg) : nullptr;
-    ok(g_setup != nullptr, "TQDim_SetupDlg exported");
+    ok(g_setup != nullptr, "TQDim.dll loads from bin/ and exports TQDim_SetupDlg (error %lu)", GetLastError());
     if (!g_setup) return Summary(name);
     LoadingAndSaving();
 #ifdef TQ_TEST_WITHOUT_DORN
