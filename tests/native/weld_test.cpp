@@ -32,24 +32,19 @@ TEST(WeldPicks, SequencesOfPicks) {
     const auto A = [](int v) { return 299u + v; };
     const struct { Symbols start; std::vector<unsigned> picks; Symbols expect; } cases[] = {
         // upper V then lower V; the same number again clears its slot
-        {{N, N, N, N, N}, {B(6), B(7)}, {6, 7, N, N, N}},
-        {{N, N, N, N, N}, {B(6), B(7), B(6)}, {N, 7, N, N, N}}, {{N, N, N, N, N}, {B(6), B(7), B(7)}, {6, N, N, N, N}},
+        {{N, N, N, N, N}, {B(6), B(7)}, {6, 7, N, N, N}}, {{N, N, N, N, N}, {B(6), B(7), B(6)}, {N, 7, N, N, N}},
         // a centred symbol clears the lower slot and stays when picked again
-        {{6, 7, N, N, N}, {B(24)}, {24, N, N, N, N}}, {{6, 7, N, N, N}, {B(24), B(24)}, {24, N, N, N, N}},
-        // one-sided after centred: the centred symbol gives way
-        {{N, N, N, N, N}, {B(24), B(26)}, {26, N, N, N, N}}, {{N, N, N, N, N}, {B(24), B(25)}, {25, N, N, N, N}},
-        {{N, N, N, N, N}, {B(3), B(29)}, {29, N, N, N, N}},
-        // centred after one-sided; a host's centred symbol in the lower slot, an upper one picked
+        {{6, 7, N, N, N}, {B(24), B(24)}, {24, N, N, N, N}},
+        // one-sided after centred: the centred symbol gives way; a host's centred one in the lower slot too
+        {{N, N, N, N, N}, {B(24), B(26)}, {26, N, N, N, N}}, {{N, N, N, N, N}, {B(3), B(29)}, {29, N, N, N, N}},
         {{N, 9, N, N, N}, {B(27)}, {27, N, N, N, N}}, {{N, 3, N, N, N}, {B(4)}, {4, N, N, N, N}},
         // an upper pick replaces the upper slot, a lower one the lower slot
         {{1, 2, N, N, N}, {B(28), B(23)}, {28, 23, N, N, N}},
-        // auxiliary: odd to the first slot, even to the second, the same value twice clears, also
-        // from the "wrong" slot
-        {{N, N, N, N, N}, {A(3), A(3)}, {N, N, N, N, N}}, {{N, N, N, N, N}, {A(3), A(4)}, {N, N, 3, 4, N}},
-        {{N, N, 1, 2, N}, {A(7), A(8), A(2)}, {N, N, 7, 2, N}}, {{N, N, 4, 5, N}, {A(4), A(5)}, {N, N, N, N, N}},
+        // auxiliary: odd to the first slot, even to the second; the same value clears, from either slot
+        {{N, N, N, N, N}, {A(3), A(3)}, {N, N, N, N, N}}, {{N, N, 1, 2, N}, {A(7), A(8), A(2)}, {N, N, 7, 2, N}},
+        {{N, N, 4, 5, N}, {A(4), A(5)}, {N, N, N, N, N}},
         // middle: 0 and -1 both become 1; 1 becomes -1
         {{N, N, N, N, 0}, {600}, {N, N, N, N, 1}}, {{N, N, N, N, 1}, {600, 600}, {N, N, N, N, 1}},
-        {{N, N, N, N, 5}, {600}, {N, N, N, N, N}},
         // out-of-range host values stay until the slot is picked
         {{1000, -5, 30, 0, 7}, {A(1)}, {1000, -5, 1, 0, 7}}, {{1000, -5, 30, 0, 7}, {B(5)}, {1000, 5, 30, 0, 7}},
     };
@@ -61,17 +56,14 @@ TEST(WeldPicks, SequencesOfPicks) {
     }
 }
 
-TEST(WeldPicks, SupplementTogglesAndForeignCommands) {
+TEST(WeldPicks, SupplementsToggleAndForeignCommandsChangeNothing) {
     WeldRecord rec = Record({N, N, N, N, N});
     rec.bHead[2] = 7;  // any non-zero value counts as shown
-    for (unsigned id : {400u, 404u, 402u, 500u, 500u, 503u}) EXPECT_TRUE(weld::ApplyCommand(id, rec)) << id;
-    EXPECT_EQ(std::vector<int>(rec.bHead, rec.bHead + 5), (std::vector<int>{1, 0, 0, 0, 1}));
-    EXPECT_EQ(std::vector<int>(rec.bTail, rec.bTail + 5), (std::vector<int>{0, 0, 0, 1, 0}));
+    for (unsigned id : {400u, 402u, 500u, 500u, 504u}) EXPECT_TRUE(weld::ApplyCommand(id, rec)) << id;
+    EXPECT_TRUE(rec.bHead[0] == 1 && rec.bHead[2] == 0 && rec.bTail[0] == 0 && rec.bTail[4] == 1);
     const WeldRecord before = rec;
-    for (unsigned id : {0u, 1u, 2u, 199u, 229u, 299u, 308u, 399u, 405u, 499u, 505u, 599u, 601u, 65535u}) {
-        EXPECT_FALSE(weld::ApplyCommand(id, rec)) << id;
-        EXPECT_EQ(std::memcmp(&rec, &before, 64), 0) << id;
-    }
+    for (unsigned id : {0u, 199u, 229u, 299u, 308u, 399u, 405u, 499u, 505u, 599u, 601u, 65535u})
+        EXPECT_TRUE(!weld::ApplyCommand(id, rec) && std::memcmp(&rec, &before, 64) == 0) << id;
 }
 
 std::string Description(int n) {
@@ -96,31 +88,25 @@ TEST(WeldBitmaps, AnchorsAndClassesReadBackFromTheGeneratedPictures) {
         SCOPED_TRACE("WELDS" + std::to_string(e.n));
         bmpgen::DrawError error;
         const auto canvas = bmpgen::Draw(Description(e.n), error);
-        ASSERT_TRUE(canvas) << error.line << ": " << error.message;
-        // (How a 16-colour canvas is written to the file is the bitmap generator's own test.)
-        ASSERT_TRUE(canvas->Colours16() && canvas->Width() == 32 && canvas->Height() == 32);
-        int reds = 0, navyAbove = 0, navyBelow = 0, navy = 0;
+        ASSERT_TRUE(canvas && canvas->Colours16() && canvas->Width() == 32 && canvas->Height() == 32) << error.message;
+        int reds = 0, navy = 0, above = 0, below = 0;
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x) {
                 const bmpgen::Colour c = canvas->ColourAt(x, y);
-                ASSERT_TRUE(c == bmpgen::kNavy || c == bmpgen::kWhite || c == bmpgen::kRed) << x << "," << y << " " << c;
-                if (c == bmpgen::kRed) { ++reds; EXPECT_TRUE(x == e.x && y == e.y) << "anchor at " << x << "," << y; }
-                if (c == bmpgen::kNavy) ++navy, navyAbove += y < e.y, navyBelow += y > e.y;
+                if (c == bmpgen::kRed) {
+                    ++reds;
+                    EXPECT_TRUE(x == e.x && y == e.y) << "anchor at " << x << "," << y;
+                }
+                if (c == bmpgen::kNavy) ++navy, above += y < e.y, below += y > e.y;
             }
-        EXPECT_EQ(reds, 1);
-        EXPECT_GE(navy, 8) << "a symbol is drawn";
         // Upper symbols stand on the anchor, lower ones hang from it, centred ones straddle it.
-        EXPECT_TRUE((e.cls != Up || navyBelow == 0) && (e.cls != Low || navyAbove == 0) &&
-                    (e.cls != Mid || (navyAbove > 0 && navyBelow > 0)))
-            << navyAbove << " navy pixels above the anchor, " << navyBelow << " below";
-        // The table the dialog places bitmaps by, and the class the preview uses, agree with the drawing.
+        EXPECT_TRUE(reds == 1 && navy >= 8 && (e.cls != Up || below == 0) && (e.cls != Low || above == 0) &&
+                    (e.cls != Mid || (above > 0 && below > 0)))
+            << reds << " red, " << above << " navy pixels above the anchor, " << below << " below";
+        // The table the dialog places bitmaps by, and the side the preview uses, agree with the drawing.
         EXPECT_TRUE(weld::AnchorOf(e.n).x == e.x && weld::AnchorOf(e.n).y == e.y);
-        if (e.n <= 29) {
-            EXPECT_TRUE((weld::BasicSide(e.n) == weld::Side::Upper) == (e.cls == Up) &&
-                        (weld::BasicSide(e.n) == weld::Side::Centred) == (e.cls == Mid));
-        } else if (e.n <= 38) {
-            EXPECT_EQ(weld::AuxSide(e.n - 30) == weld::Side::Upper, e.cls == Up);
-        }
+        const weld::Side side = e.n <= 29 ? weld::BasicSide(e.n) : weld::AuxSide(e.n - 30);
+        EXPECT_TRUE(e.n > 38 || int(side) == int(e.cls));
     }
     // The missing bitmaps leave their slots of the table empty.
     EXPECT_TRUE(weld::AnchorTable()[29].x == 0 && weld::AnchorTable()[29].y == 0 && weld::AnchorOf(44).x == 0 &&
