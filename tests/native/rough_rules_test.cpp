@@ -1,5 +1,5 @@
 // Roughness dialog rules at the edges the dialog test does not reach: every shape code, codes
-// outside the documented set, the a2 set-aside step by step, exact size matching.
+// outside the documented set, exact size matching.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,23 +22,6 @@ TEST(RoughShape, ButtonsKeepTheKneeAndThePreviewFollowsTheCode) {
         EXPECT_TRUE(p.bar == (code == 1 || code == 11) && p.innerCircle == (code == 2 || code == 12) &&
                     p.kneeCircle == (code >= 10))
             << code;
-    }
-}
-
-// The a2 text of the opening comes back once (108, 109, 111); 110 sets the text of that
-// moment aside and empties a2. Each row: the button, a text typed before it (or none), then
-// a2 and the set-aside text.
-TEST(RoughA2, OpeningTextComesBackOnceThenTheTextOfThatMoment) {
-    std::string saved = "3.2", a2 = "1.6";
-    const struct { int button; const char *typed, *a2, *saved; } steps[] = {
-        {rough::kBtnRemoval, nullptr, "3.2", ""}, {rough::kBtnNoRemoval, nullptr, "", "3.2"},
-        {rough::kBtnNoRemoval, nullptr, "", "3.2"}, {rough::kBtnBasic, nullptr, "3.2", ""},
-        {rough::kBtnNoRemoval, "1.6", "", "1.6"}, {rough::kBtnKnee, nullptr, "1.6", ""},
-        {rough::kBtnKnee, nullptr, "1.6", ""}};
-    for (const auto& st : steps) {
-        if (st.typed) a2 = st.typed;
-        rough::AdjustA2(st.button, a2, saved);
-        EXPECT_TRUE(a2 == st.a2 && saved == st.saved) << &st - steps << ": a2 \"" << a2 << "\" saved \"" << saved;
     }
 }
 

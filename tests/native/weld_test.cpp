@@ -1,9 +1,10 @@
-// Weld symbol rules without a window: pick sequences, and the bitmaps as the descriptions draw
-// them, pixel by pixel, against the anchor table the dialog places them by. (Menus and the preview
-// are checked through the export, where the dialog shows them.)
+// Weld symbol rules without a window, and the bitmap generator that draws the module's bitmaps:
+// pick sequences; the pixels the generator writes and its primitives; the weld bitmaps as the
+// descriptions draw them, against the anchor table the dialog places them by; the run-out pair.
+// (Menus and the preview are checked through the export, where the dialog shows them.)
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -13,18 +14,14 @@
 #include "description.h"
 #include "weld/weld_rules.h"
 
+using bmpgen::Canvas;
+
 namespace {
 
 constexpr int N = weld::kNone;
 
 // Basic 1 and 2, auxiliary 1 and 2, middle.
 using Symbols = std::vector<int>;
-
-WeldRecord Record(const Symbols& s) {
-    WeldRecord rec{};
-    rec.nBasic1 = s[0], rec.nBasic2 = s[1], rec.nAux1 = s[2], rec.nAux2 = s[3], rec.nMiddle = s[4];
-    return rec;
-}
 
 // Menu commands as a user picks them, one after the other.
 TEST(WeldPicks, SequencesOfPicks) {
@@ -50,25 +47,60 @@ TEST(WeldPicks, SequencesOfPicks) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        WeldRecord rec = Record(c.start);
+        WeldRecord rec{};
+        rec.nBasic1 = c.start[0], rec.nBasic2 = c.start[1], rec.nAux1 = c.start[2], rec.nAux2 = c.start[3];
+        rec.nMiddle = c.start[4];
         for (unsigned id : c.picks) EXPECT_TRUE(weld::ApplyCommand(id, rec)) << id;
         EXPECT_EQ((Symbols{rec.nBasic1, rec.nBasic2, rec.nAux1, rec.nAux2, rec.nMiddle}), c.expect);
     }
 }
 
-TEST(WeldPicks, SupplementsToggleAndForeignCommandsChangeNothing) {
-    WeldRecord rec = Record({N, N, N, N, N});
-    rec.bHead[2] = 7;  // any non-zero value counts as shown
-    for (unsigned id : {400u, 402u, 500u, 500u, 504u}) EXPECT_TRUE(weld::ApplyCommand(id, rec)) << id;
-    EXPECT_TRUE(rec.bHead[0] == 1 && rec.bHead[2] == 0 && rec.bTail[0] == 0 && rec.bTail[4] == 1);
-    const WeldRecord before = rec;
-    for (unsigned id : {0u, 199u, 229u, 299u, 308u, 399u, 405u, 499u, 505u, 599u, 601u, 65535u})
-        EXPECT_TRUE(!weld::ApplyCommand(id, rec) && std::memcmp(&rec, &before, 64) == 0) << id;
+std::string Description(const std::string& name) {
+    std::ifstream in(std::string(TQ_BITMAP_DIR) + "/" + name + ".bmpdesc", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string Description(int n) {
-    std::ifstream in(std::string(TQ_BITMAP_DIR) + "/WELDS" + std::to_string(n) + ".bmpdesc", std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+Canvas MustDraw(const std::string& description) {
+    bmpgen::DrawError error;
+    std::optional<Canvas> c = bmpgen::Draw(description, error);
+    if (!c) ADD_FAILURE() << "line " << error.line << ": " << error.message << "\n" << description;
+    return c ? *c : Canvas(1, 1);
+}
+
+// Rows of '#' (black) and '.', one line each.
+std::string Picture(const Canvas& c) {
+    std::string s;
+    for (int y = 0; y < c.Height(); ++y, s += '\n')
+        for (int x = 0; x < c.Width(); ++x) s += c.IsBlack(x, y) ? '#' : '.';
+    return s;
+}
+
+int BlackCount(const Canvas& c) {
+    const std::string p = Picture(c);
+    return static_cast<int>(std::count(p.begin(), p.end(), '#'));
+}
+
+TEST(Bmpgen, PixelsAreWrittenBottomUpInPaddedRows) {
+    // One bit a pixel, black 0: file row 0 is picture row 2 (black at x 19), row 2 picture row 0.
+    const auto bmp = bmpgen::EncodeBmp(MustDraw("size 20 3\npixel 0 0\npixel 19 2\n"));
+    EXPECT_EQ(std::vector<std::uint8_t>(bmp.begin() + 62, bmp.end()),
+              (std::vector<std::uint8_t>{0xff, 0xff, 0xe0, 0, 0xff, 0xff, 0xf0, 0, 0x7f, 0xff, 0xf0, 0}));
+}
+
+TEST(Bmpgen, PrimitivesCoverExactlyTheirPixels) {
+    // A line and its reverse are the same pixels; a dotted outline is every other pixel of the
+    // solid one, and no other.
+    EXPECT_EQ(Picture(MustDraw("size 12 8\nline 0 1 11 6")), Picture(MustDraw("size 12 8\nline 11 6 0 1")));
+    const std::string full = Picture(MustDraw("size 11 11\nellipse 0 0 10 10"));
+    const std::string dots = Picture(MustDraw("size 11 11\ndotellipse 0 0 10 10 1 1"));
+    int inFull = 0;
+    for (std::size_t i = 0; i < dots.size(); ++i) inFull += dots[i] == '#' && full[i] == '#';
+    EXPECT_TRUE(inFull == std::count(dots.begin(), dots.end(), '#') &&
+                inFull == (std::count(full.begin(), full.end(), '#') + 1) / 2)
+        << full << "\n" << dots;
+    // An ellipse touches all four sides of its box, and not its middle.
+    const Canvas e = MustDraw("size 16 12\nellipse 2 3 12 7");
+    EXPECT_TRUE(e.IsBlack(2, 5) && e.IsBlack(12, 5) && e.IsBlack(7, 3) && e.IsBlack(7, 7) && !e.IsBlack(7, 5));
 }
 
 TEST(WeldBitmaps, AnchorsAndClassesReadBackFromTheGeneratedPictures) {
@@ -86,13 +118,12 @@ TEST(WeldBitmaps, AnchorsAndClassesReadBackFromTheGeneratedPictures) {
     };
     for (const auto& e : table) {
         SCOPED_TRACE("WELDS" + std::to_string(e.n));
-        bmpgen::DrawError error;
-        const auto canvas = bmpgen::Draw(Description(e.n), error);
-        ASSERT_TRUE(canvas && canvas->Colours16() && canvas->Width() == 32 && canvas->Height() == 32) << error.message;
+        const Canvas canvas = MustDraw(Description("WELDS" + std::to_string(e.n)));
+        ASSERT_TRUE(canvas.Colours16() && canvas.Width() == 32 && canvas.Height() == 32);
         int reds = 0, navy = 0, above = 0, below = 0;
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x) {
-                const bmpgen::Colour c = canvas->ColourAt(x, y);
+                const bmpgen::Colour c = canvas.ColourAt(x, y);
                 if (c == bmpgen::kRed) {
                     ++reds;
                     EXPECT_TRUE(x == e.x && y == e.y) << "anchor at " << x << "," << y;
@@ -111,7 +142,21 @@ TEST(WeldBitmaps, AnchorsAndClassesReadBackFromTheGeneratedPictures) {
     // The missing bitmaps leave their slots of the table empty.
     EXPECT_TRUE(weld::AnchorTable()[29].x == 0 && weld::AnchorTable()[29].y == 0 && weld::AnchorOf(44).x == 0 &&
                 weld::AnchorOf(44).y == 0);
-    for (int n : {30, 44, 45, 46, 47, 48}) EXPECT_TRUE(Description(n).empty()) << n;
+    for (int n : {30, 44, 45, 46, 47, 48}) EXPECT_TRUE(Description("WELDS" + std::to_string(n)).empty()) << n;
+}
+
+TEST(Bmpgen, RunOutBitmapsTellThePairApart) {
+    // Circular run-out is one arrow ending in the tip of its shaft; total run-out is two arrows
+    // whose tails stand on a base line, the picture's lowest row.
+    const auto lowestRow = [](const Canvas& c) {
+        const std::string rows = Picture(c);
+        const std::size_t last = rows.rfind('#'), start = rows.rfind('\n', last) + 1;
+        return rows.substr(start, rows.find('\n', last) - start);
+    };
+    const Canvas dtd = MustDraw(Description("DTD")), qtd = MustDraw(Description("QTD"));
+    EXPECT_TRUE(lowestRow(qtd).find("########") != std::string::npos &&
+                lowestRow(dtd).find("###") == std::string::npos && BlackCount(qtd) > BlackCount(dtd) * 3 / 2)
+        << Picture(dtd) << "\n" << Picture(qtd);
 }
 
 }  // namespace
