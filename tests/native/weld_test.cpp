@@ -1,5 +1,5 @@
 // Weld symbol rules without a window, and the bitmap generator that draws the module's bitmaps:
-// pick sequences; the pixels the generator writes and its primitives; the weld bitmaps as the
+// pick sequences; the pixels the generator writes; the weld bitmaps as the
 // descriptions draw them, against the anchor table the dialog places them by; the run-out pair.
 // (Menus and the preview are checked through the export, where the dialog shows them.)
 #include <gtest/gtest.h>
@@ -27,23 +27,23 @@ using Symbols = std::vector<int>;
 TEST(WeldPicks, SequencesOfPicks) {
     const auto B = [](int n) { return 199u + n; };
     const auto A = [](int v) { return 299u + v; };
+    const Symbols O{N, N, N, N, N};
     const struct { Symbols start; std::vector<unsigned> picks; Symbols expect; } cases[] = {
         // upper V then lower V; the same number again clears its slot
-        {{N, N, N, N, N}, {B(6), B(7)}, {6, 7, N, N, N}}, {{N, N, N, N, N}, {B(6), B(7), B(6)}, {N, 7, N, N, N}},
+        {O, {B(6), B(7)}, {6, 7, N, N, N}}, {O, {B(6), B(7), B(6)}, {N, 7, N, N, N}},
         // a centred symbol clears the lower slot and stays when picked again
         {{6, 7, N, N, N}, {B(24), B(24)}, {24, N, N, N, N}},
         // one-sided after centred: the centred symbol gives way; a host's centred one in the lower slot too
-        {{N, N, N, N, N}, {B(24), B(26)}, {26, N, N, N, N}}, {{N, N, N, N, N}, {B(3), B(29)}, {29, N, N, N, N}},
+        {O, {B(24), B(26)}, {26, N, N, N, N}}, {O, {B(3), B(29)}, {29, N, N, N, N}},
         {{N, 9, N, N, N}, {B(27)}, {27, N, N, N, N}}, {{N, 3, N, N, N}, {B(4)}, {4, N, N, N, N}},
         // an upper pick replaces the upper slot, a lower one the lower slot
         {{1, 2, N, N, N}, {B(28), B(23)}, {28, 23, N, N, N}},
         // auxiliary: odd to the first slot, even to the second; the same value clears, from either slot
-        {{N, N, N, N, N}, {A(3), A(3)}, {N, N, N, N, N}}, {{N, N, 1, 2, N}, {A(7), A(8), A(2)}, {N, N, 7, 2, N}},
-        {{N, N, 4, 5, N}, {A(4), A(5)}, {N, N, N, N, N}},
-        // middle: 0 and -1 both become 1; 1 becomes -1
+        {O, {A(3), A(3)}, O}, {{N, N, 1, 2, N}, {A(7), A(8), A(2)}, {N, N, 7, 2, N}},
+        {{N, N, 4, 5, N}, {A(4), A(5)}, O},
+        // middle: 0 and -1 both become 1, 1 becomes -1; out-of-range values stay until their slot is picked
         {{N, N, N, N, 0}, {600}, {N, N, N, N, 1}}, {{N, N, N, N, 1}, {600, 600}, {N, N, N, N, 1}},
-        // out-of-range host values stay until the slot is picked
-        {{1000, -5, 30, 0, 7}, {A(1)}, {1000, -5, 1, 0, 7}}, {{1000, -5, 30, 0, 7}, {B(5)}, {1000, 5, 30, 0, 7}},
+        {{1000, -5, 30, 0, 7}, {A(1), B(5)}, {1000, 5, 1, 0, 7}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -87,34 +87,19 @@ TEST(Bmpgen, PixelsAreWrittenBottomUpInPaddedRows) {
               (std::vector<std::uint8_t>{0xff, 0xff, 0xe0, 0, 0xff, 0xff, 0xf0, 0, 0x7f, 0xff, 0xf0, 0}));
 }
 
-TEST(Bmpgen, PrimitivesCoverExactlyTheirPixels) {
-    // A line and its reverse are the same pixels; a dotted outline is every other pixel of the
-    // solid one, and no other.
-    EXPECT_EQ(Picture(MustDraw("size 12 8\nline 0 1 11 6")), Picture(MustDraw("size 12 8\nline 11 6 0 1")));
-    const std::string full = Picture(MustDraw("size 11 11\nellipse 0 0 10 10"));
-    const std::string dots = Picture(MustDraw("size 11 11\ndotellipse 0 0 10 10 1 1"));
-    int inFull = 0;
-    for (std::size_t i = 0; i < dots.size(); ++i) inFull += dots[i] == '#' && full[i] == '#';
-    EXPECT_TRUE(inFull == std::count(dots.begin(), dots.end(), '#') &&
-                inFull == (std::count(full.begin(), full.end(), '#') + 1) / 2)
-        << full << "\n" << dots;
-    // An ellipse touches all four sides of its box, and not its middle.
-    const Canvas e = MustDraw("size 16 12\nellipse 2 3 12 7");
-    EXPECT_TRUE(e.IsBlack(2, 5) && e.IsBlack(12, 5) && e.IsBlack(7, 3) && e.IsBlack(7, 7) && !e.IsBlack(7, 5));
-}
-
 TEST(WeldBitmaps, AnchorsAndClassesReadBackFromTheGeneratedPictures) {
     enum Class { Up, Low, Mid, Any };
     // The host's anchors, by bitmap. There is no bitmap 30 or 44-48.
     const struct { int n, x, y; Class cls; } table[] = {
-        {1, 14, 18, Up},   {2, 16, 4, Low},   {3, 15, 19, Mid},  {4, 16, 28, Up},   {5, 15, 3, Low},  {6, 15, 28, Up},
-        {7, 15, 4, Low},   {8, 10, 27, Up},   {9, 21, 5, Low},   {10, 15, 28, Up},  {11, 15, 3, Low}, {12, 8, 23, Up},
-        {13, 19, 3, Low},  {14, 16, 27, Up},  {15, 15, 3, Low},  {16, 16, 27, Up},  {17, 20, 2, Low}, {18, 16, 15, Up},
-        {19, 15, 8, Low},  {20, 7, 23, Up},   {21, 7, 7, Low},   {22, 16, 27, Up},  {23, 15, 9, Low}, {24, 15, 15, Mid},
-        {25, 16, 21, Up},  {26, 17, 11, Low}, {27, 15, 15, Mid}, {28, 17, 25, Up},  {29, 14, 4, Low}, {31, 16, 21, Up},
-        {32, 15, 8, Low},  {33, 15, 25, Up},  {34, 15, 7, Low},  {35, 16, 23, Up},  {36, 15, 8, Low}, {37, 9, 19, Up},
-        {38, 13, 9, Low},  {39, 16, 21, Any}, {40, 6, 23, Any},  {41, 15, 15, Any}, {42, 10, 25, Any}, {43, 5, 16, Any},
-        {49, 14, 15, Any},
+        {1, 14, 18, Up}, {2, 16, 4, Low}, {3, 15, 19, Mid}, {4, 16, 28, Up}, {5, 15, 3, Low},
+        {6, 15, 28, Up}, {7, 15, 4, Low}, {8, 10, 27, Up}, {9, 21, 5, Low}, {10, 15, 28, Up},
+        {11, 15, 3, Low}, {12, 8, 23, Up}, {13, 19, 3, Low}, {14, 16, 27, Up}, {15, 15, 3, Low},
+        {16, 16, 27, Up}, {17, 20, 2, Low}, {18, 16, 15, Up}, {19, 15, 8, Low}, {20, 7, 23, Up},
+        {21, 7, 7, Low}, {22, 16, 27, Up}, {23, 15, 9, Low}, {24, 15, 15, Mid}, {25, 16, 21, Up},
+        {26, 17, 11, Low}, {27, 15, 15, Mid}, {28, 17, 25, Up}, {29, 14, 4, Low}, {31, 16, 21, Up},
+        {32, 15, 8, Low}, {33, 15, 25, Up}, {34, 15, 7, Low}, {35, 16, 23, Up}, {36, 15, 8, Low},
+        {37, 9, 19, Up}, {38, 13, 9, Low}, {39, 16, 21, Any}, {40, 6, 23, Any}, {41, 15, 15, Any},
+        {42, 10, 25, Any}, {43, 5, 16, Any}, {49, 14, 15, Any},
     };
     for (const auto& e : table) {
         SCOPED_TRACE("WELDS" + std::to_string(e.n));
@@ -140,8 +125,8 @@ TEST(WeldBitmaps, AnchorsAndClassesReadBackFromTheGeneratedPictures) {
         EXPECT_TRUE(e.n > 38 || int(side) == int(e.cls));
     }
     // The missing bitmaps leave their slots of the table empty.
-    EXPECT_TRUE(weld::AnchorTable()[29].x == 0 && weld::AnchorTable()[29].y == 0 && weld::AnchorOf(44).x == 0 &&
-                weld::AnchorOf(44).y == 0);
+    const weld::Anchor none = weld::AnchorTable()[29], none44 = weld::AnchorOf(44);
+    EXPECT_TRUE(none.x == 0 && none.y == 0 && none44.x == 0 && none44.y == 0);
     for (int n : {30, 44, 45, 46, 47, 48}) EXPECT_TRUE(Description("WELDS" + std::to_string(n)).empty()) << n;
 }
 

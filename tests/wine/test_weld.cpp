@@ -79,7 +79,8 @@ struct Place { int bitmap, x, y; };  // the symbol's anchor goes on (x, y)
 
 // Waits for the dialog, repainting on its own, to show the bare picture ANDed with every placed
 // bitmap, and checks the preview area pixel by pixel.
-void ExpectPreview(HWND dlg, const Capture& bare, const std::vector<Place>& places, const char* what, int lt) {
+void ExpectPreview(HWND dlg, const Capture& bare, const std::vector<Place>& places, const char* what,
+                   int lt) {
     int bad = 0, fx = 0, fy = 0;
     WaitFor([&] {
         const Capture now(dlg, false);
@@ -198,7 +199,7 @@ void TextsMenusAndPicks() {
     for (const CString& text : host.s) {
         MEMORY_BASIC_INFORMATION mbi{};
         VirtualQuery(Ptr(text), &mbi, sizeof mbi);
-        ok(mbi.AllocationBase != g_module && HeaderOf(text).refs != 0, "\"%s\" points into the module", Ptr(text));
+        ok(mbi.AllocationBase != g_module && HeaderOf(text).refs != 0, "\"%s\" in the module", Ptr(text));
     }
     ok(HeaderOf(sharedMid).refs == 2 && HeaderOf(sharedReserved).refs == 2, "counts of kept strings");
     ok(host.s[UP_RIGHT].GetLength() == 0 && HeaderOf(host.s[UP_RIGHT]).refs > 0,
