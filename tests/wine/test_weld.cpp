@@ -222,9 +222,9 @@ void PreviewThenCancel() {
     const bool result = Open(host, [&](HWND dlg) {
         // Upper and lower symbols, basic and auxiliary, for each line type, a supplement at head
         // and at tail, the middle symbol; then a centred one, which goes low.
-        for (int lt : {0, 1, 2}) {
+        Bare(dlg);  // the controls over the preview hidden, the first paint done
+        for (int lt : {1, 2, 0}) {  // each a change of the list, which repaints by itself
             SelectCombo(dlg, 114, lt);
-            // The list's change repaints by itself.
             const auto lines = [&] {
                 const Capture seen(dlg, false);
                 return LineAt(seen, 92) && LineAt(seen, 86) == (lt == 1) && LineAt(seen, 98) == (lt == 2);
