@@ -79,8 +79,8 @@ void NewSymbol() {
            "a new symbol: a2 \"%s\", other texts empty, 固定点 hidden", ItemText(dlg, 101).c_str());
         ok(Look(dlg) == "B  A", "preview of code 1");
         const auto values = ComboItems(dlg, 106), sizes = ComboItems(dlg, 10145);
-        ok(values.size() == 13 && values[0] == "200" && values[12] == "0.05" && values == ComboItems(dlg, 101) &&
-               sizes.size() == 21 && sizes[1] == "1.0" && sizes[20] == "20.0",
+        ok(values.size() == 13 && values[0] == "200" && values[12] == "0.05" &&
+               values == ComboItems(dlg, 101) && sizes.size() == 21 && sizes[1] == "1.0" && sizes[20] == "20.0",
            "value and size lists (%d values, %d sizes)", int(values.size()), int(sizes.size()));
         // The lay menu: eight items; a real pick of the last one arrives as a posted command.
         const LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(dlg, 105));
