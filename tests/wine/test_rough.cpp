@@ -78,10 +78,10 @@ void NewSymbol() {
                ItemText(dlg, 104).empty() && ItemText(dlg, 112).empty() && !Visible(dlg, 1169),
            "a new symbol: a2 \"%s\", other texts empty, 固定点 hidden", ItemText(dlg, 101).c_str());
         ok(Look(dlg) == "B  A", "preview of code 1");
-        const auto values = ComboItems(dlg, 106), sizes = ComboItems(dlg, 10145);
-        ok(values.size() == 13 && values[0] == "200" && values[12] == "0.05" &&
-               values == ComboItems(dlg, 101) && sizes.size() == 21 && sizes[1] == "1.0" && sizes[20] == "20.0",
-           "value and size lists (%d values, %d sizes)", int(values.size()), int(sizes.size()));
+        const auto a1 = ComboItems(dlg, 106), sizes = ComboItems(dlg, 10145);
+        ok(a1.size() == 13 && a1[0] == "200" && a1[12] == "0.05" && a1 == ComboItems(dlg, 101) &&
+               sizes.size() == 21 && sizes[1] == "1.0" && sizes[20] == "20.0",
+           "value and size lists (%d values, %d sizes)", int(a1.size()), int(sizes.size()));
         // The lay menu: eight items; a real pick of the last one arrives as a posted command.
         const LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(dlg, 105));
         PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(105, BN_CLICKED), button);
