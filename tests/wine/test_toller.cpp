@@ -208,78 +208,6 @@ void PickCell(HWND picker, int index) {
     SendMessageW(picker, WM_LBUTTONUP, 0, at);
 }
 
-void SymbolPicker() {
-    Scenario s("special-symbol picker and symbol list: toggle, focus, destinations, leaks");
-    const char* const symbols = "°±×φ≤≥≈∠⌒□⊥∥∽‰√∞≠Φ";  // every cell, in order: all reach the record as GBK
-    CStringArray list;
-    for (int i = 0; i < 26; ++i) list.Add(("#" + std::to_string(i)).c_str());
-    Host host;
-    host.SetFlags(0x14);
-    host.Put(UPPER, "+0.1");
-    HWND lastPicker = nullptr;
-    const bool result = Open(host, &list, [&](HWND dlg) {
-        // The zone edit had the focus, then deviation input disabled it: the press goes to 211.
-        FocusItem(dlg, 213);
-        ClickControl(dlg, 221);
-        Click(dlg, 227);
-        HWND picker = Picker(dlg);
-        if (!picker) return ok(false, "the press opens no picker owned by the dialog");
-        ok(FocusOf(dlg) == GetDlgItem(dlg, 211) && Active(dlg) == dlg &&
-               (GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_NOACTIVATE),
-           "focus %p, active %p; the picker never activates", FocusOf(dlg), Active(dlg));
-        // The destination follows the focus; a dialog disabled (as while a sheet runs) takes nothing.
-        FocusItem(dlg, 214);
-        PickCell(picker, 1);
-        PickCell(picker, 0);
-        EnableWindow(dlg, FALSE);
-        PickCell(picker, 5);
-        EnableWindow(dlg, TRUE);
-        ok(ItemText(dlg, 214) == "±°" && ItemText(dlg, 211).empty(), "picks: \"%s\", 211 \"%s\"",
-           ItemText(dlg, 214).c_str(), ItemText(dlg, 211).c_str());
-
-        // The button toggles, giving the focus back to the last edit; after the close box the
-        // press opens a new picker.
-        FocusItem(dlg, IDOK);
-        Click(dlg, 227);
-        ok(!IsWindow(picker) && FocusOf(dlg) == GetDlgItem(dlg, 214), "a second press closes the picker");
-        Click(dlg, 227);
-        SendMessageW(Picker(dlg), WM_CLOSE, 0, 0);
-        Click(dlg, 227);
-        picker = Picker(dlg);
-        if (!picker) return ok(false, "after the close box, the press opens no new picker");
-        FocusItem(dlg, 211);
-        // Every cell, and one past the last, which inserts nothing.
-        for (int i = 0; i <= static_cast<int>(W(symbols).size()); ++i) PickCell(picker, i);
-
-        LiveObjects half;
-        for (int i = 0; i < 40; ++i) {
-            if (i == 20) half = CountLiveObjects();
-            Click(dlg, 227);
-            Click(dlg, 227);
-            if (HWND p = Picker(dlg)) RedrawWindow(p, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        }
-        const LiveObjects end = CountLiveObjects();
-        ok(end.gdi <= half.gdi && end.windows <= half.windows, "GDI objects after 20 and 40 toggles: %d, %d; "
-           "windows %d, %d", half.gdi, end.gdi, half.windows, end.windows);
-        lastPicker = Picker(dlg);
-
-        // The list's entries go where the picker's symbols go; entry 2 replaces 214's selection.
-        FocusItem(dlg, 214);
-        for (int entry : {2, 26, 25}) PostMessageW(dlg, WM_COMMAND, 300 + entry, 0);  // 26: beyond the list
-        ok(WaitFor([&] { return ItemText(dlg, 214) == "#2#25"; }, 2000), "list entries in 214: \"%s\"",
-           ItemText(dlg, 214).c_str());
-        FocusItem(dlg, 218);
-        PostMessageW(dlg, WM_COMMAND, 300, 0);
-        ok(WaitFor([&] { return ItemText(dlg, 218) == "#0"; }, 2000), "the list follows the focus: \"%s\"",
-           ItemText(dlg, 218).c_str());
-        Click(dlg, IDOK);
-    });
-    ok(result && lastPicker && !IsWindow(lastPicker), "the dialog's end closed the picker (%p)", lastPicker);
-    ok(host.Text(PREFIX) == symbols && host.Text(UPPER) == "#2#25" && host.Text(SUFFIX) == "#0",
-       "record: prefix \"%s\", upper \"%s\", suffix \"%s\"", host.Text(PREFIX).c_str(), host.Text(UPPER).c_str(),
-       host.Text(SUFFIX).c_str());
-}
-
 // ---- the zone and fit sheets, aimed at cell centres from the charts' own geometry
 
 // The centre of a zone ("H7") on tab 0 (hole) or 1 (shaft) of the zone sheet, or of a fit
@@ -332,17 +260,83 @@ void PickFromSheet(HWND dlg, int button, const char* caption, int tab, const cha
     if (!closed) Close(sheet, IDCANCEL);
 }
 
-void Sheets() {
-    Scenario s("the sheets left without a pick, then picks for the value the dialog received");
+// One opening with a symbol list: the picker, the list, then the sheets, and the record OK writes.
+void PickerListAndSheets() {
+    Scenario s("symbol picker, symbol list (commands 300 + i), sheets");
+    const char* const symbols = "°±×φ≤≥≈∠⌒□⊥∥∽‰√∞≠Φ";  // every cell, in order: all reach the record as GBK
+    CStringArray list;
+    for (int i = 0; i < 26; ++i) list.Add(("#" + std::to_string(i)).c_str());
     Host host;
     host.Put(VALUE, "-25");
     host.Put(ZONE, "H9");
+    host.Put(UPPER, "+0.1");
     host.Put(HOLE, "H8");
     host.Put(SHAFT, "f7");
     host.SetFlags(0x14);
     const char* const zoneSheet = "常用孔轴极限偏差";
-    const bool result = Open(host, nullptr, [&](HWND dlg) {
-        SetItemText(dlg, 212, "800");  // typed since the opening: the sheets still chart 25
+    HWND lastPicker = nullptr;
+    const bool result = Open(host, &list, [&](HWND dlg) {
+        // The zone edit had the focus, then deviation input disabled it: the press goes to 211.
+        FocusItem(dlg, 213);
+        ClickControl(dlg, 221);
+        Click(dlg, 227);
+        HWND picker = Picker(dlg);
+        if (!picker) return ok(false, "the press opens no picker owned by the dialog");
+        ok(FocusOf(dlg) == GetDlgItem(dlg, 211) && Active(dlg) == dlg &&
+               (GetWindowLongW(picker, GWL_EXSTYLE) & WS_EX_NOACTIVATE),
+           "focus %p, active %p; the picker never activates", FocusOf(dlg), Active(dlg));
+        // The destination follows the focus; a dialog disabled (as while a sheet runs) takes nothing.
+        FocusItem(dlg, 214);
+        PickCell(picker, 1);
+        PickCell(picker, 0);
+        EnableWindow(dlg, FALSE);
+        PickCell(picker, 5);
+        EnableWindow(dlg, TRUE);
+        ok(ItemText(dlg, 214) == "±°" && ItemText(dlg, 211).empty(), "picks: \"%s\", 211 \"%s\"",
+           ItemText(dlg, 214).c_str(), ItemText(dlg, 211).c_str());
+
+        // The button toggles, giving the focus back to the last edit; after the close box the
+        // press opens a new picker.
+        FocusItem(dlg, IDOK);
+        Click(dlg, 227);
+        ok(!IsWindow(picker) && FocusOf(dlg) == GetDlgItem(dlg, 214), "a second press closes the picker");
+        Click(dlg, 227);
+        SendMessageW(Picker(dlg), WM_CLOSE, 0, 0);
+        Click(dlg, 227);
+        picker = Picker(dlg);
+        if (!picker) return ok(false, "after the close box, the press opens no new picker");
+        FocusItem(dlg, 211);
+        // Every cell, and one past the last, which inserts nothing.
+        for (int i = 0; i <= static_cast<int>(W(symbols).size()); ++i) PickCell(picker, i);
+
+        LiveObjects half;
+        for (int i = 0; i < 40; ++i) {
+            Click(dlg, 227);
+            if (i == 20) half = CountLiveObjects();
+            Click(dlg, 227);
+            if (HWND p = Picker(dlg)) RedrawWindow(p, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+        Click(dlg, 227);
+        const LiveObjects end = CountLiveObjects();
+        Click(dlg, 227);
+        ok(end.gdi <= half.gdi && end.windows <= half.windows, "GDI objects after 20 and 40 toggles: %d, %d; "
+           "windows %d, %d", half.gdi, end.gdi, half.windows, end.windows);
+        lastPicker = Picker(dlg);
+
+        // The list's entries go where the picker's symbols go; entry 2 replaces 214's selection.
+        FocusItem(dlg, 214);
+        for (int entry : {2, 26, 25}) PostMessageW(dlg, WM_COMMAND, 300 + entry, 0);  // 26: beyond the list
+        ok(WaitFor([&] { return ItemText(dlg, 214) == "#2#25"; }, 2000), "list entries in 214: \"%s\"",
+           ItemText(dlg, 214).c_str());
+        FocusItem(dlg, 218);
+        PostMessageW(dlg, WM_COMMAND, 300, 0);
+        ok(WaitFor([&] { return ItemText(dlg, 218) == "#0"; }, 2000), "the list follows the focus: \"%s\"",
+           ItemText(dlg, 218).c_str());
+
+        // The sheets chart the value received, not the one typed since, and a sheet left without
+        // a pick changes nothing.
+        SetItemText(dlg, 212, "800");
+        ClickControl(dlg, 220);
         for (int button : {IDOK, IDCANCEL})
             if (HWND sheet = Press(dlg, 10066, zoneSheet)) ok(Close(sheet, button), "zone sheet closes");
         ok(ItemText(dlg, 213) == "H9" && Active(dlg) == dlg, "after no pick: zone \"%s\", active %p",
@@ -357,10 +351,10 @@ void Sheets() {
         PickFromSheet(dlg, 10067, "常用配合", 0, "H7/g6");
         Click(dlg, IDOK);
     });
-    ok(result && host.Text(VALUE) == "800" && host.Text(ZONE) == "g6" && host.Text(HOLE) == "H7" &&
-           host.Text(SHAFT) == "g6",
-       "record: value \"%s\", zone \"%s\", fit \"%s\"/\"%s\"", host.Text(VALUE).c_str(), host.Text(ZONE).c_str(),
-       host.Text(HOLE).c_str(), host.Text(SHAFT).c_str());
+    ok(result && lastPicker && !IsWindow(lastPicker), "the dialog's end closed the picker (%p)", lastPicker);
+    for (auto [off, text] : {std::pair{PREFIX, symbols}, {UPPER, "#2#25"}, {SUFFIX, "#0"}, {VALUE, "800"},
+                             {ZONE, "g6"}, {HOLE, "H7"}, {SHAFT, "g6"}})
+        ok(host.Text(off) == text, "record at %d: \"%s\", expected \"%s\"", off, host.Text(off).c_str(), text);
 }
 
 }  // namespace
@@ -372,7 +366,6 @@ int main() {
     if (!g_toller) return Summary("test_toller");
     ModesAndSwitches();
     Texts();
-    SymbolPicker();
-    Sheets();
+    PickerListAndSheets();
     return Summary("test_toller");
 }
