@@ -1,4 +1,6 @@
-# Every export called as a host that reads the whole result register.
+# Every export as a host calls it: the whole result register, activation given back to the
+# host's frame, keys, a destroyed frame, leaks over repeated use, unterminated host texts, a long
+# special-symbol list. The weld record and the symbol lists are framework strings, built by the
+# same string class as the module's.
 tq_add_wine_test(test_exports ${CMAKE_CURRENT_LIST_DIR}/test_exports.cpp)
-# The weld record holds framework strings, built by the same string class as the module's.
 target_link_libraries(test_exports PRIVATE framework_core)
