@@ -53,9 +53,8 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
     return {
         {"TQDim_RoughDlg", IDC_ROUGH_LAY, [=](unsigned char* h, bool null) {
              h[198] = 5;  // shape: a new symbol
-             const float size = 3.5f;  // text and symbol size: list entries
-             std::memcpy(h + 212, &size, 4);
-             std::memcpy(h + 216, &size, 4);
+             const float sizes[2] = {3.5f, 3.5f};  // text and symbol size: list entries
+             std::memcpy(h + 212, sizes, sizeof sizes);
              return rough(null ? nullptr : reinterpret_cast<RoughRecord*>(h));
          }},
         {"TQDim_XZGCDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {

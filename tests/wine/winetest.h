@@ -18,8 +18,7 @@
 
 namespace winetest {
 
-inline int g_passed = 0;
-inline int g_failed = 0;
+inline int g_passed = 0, g_failed = 0;
 inline const char* g_context = "";
 
 inline void Check(bool cond, const char* file, int line, const char* fmt, ...) {
@@ -29,13 +28,12 @@ inline void Check(bool cond, const char* file, int line, const char* fmt, ...) {
     }
     ++g_failed;
     const char* base = std::strrchr(file, '/');
-    std::fprintf(stdout, "%s:%d: %s%sTest failed: ", base ? base + 1 : file, line, g_context,
-                 *g_context ? ": " : "");
+    std::printf("%s:%d: %s%sTest failed: ", base ? base + 1 : file, line, g_context, *g_context ? ": " : "");
     va_list args;
     va_start(args, fmt);
-    std::vfprintf(stdout, fmt, args);
+    std::vprintf(fmt, args);
     va_end(args);
-    std::fputc('\n', stdout);
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -43,8 +41,9 @@ inline void Check(bool cond, const char* file, int line, const char* fmt, ...) {
 // Wine's debugger, which would hold the test until its time runs out.
 inline const bool g_faultsEndTheTest = [] {
     SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* e) -> LONG {
-        std::printf("%s%sTest failed: unhandled exception %08lx at %p\n%d passed, %d failed\n", g_context,
-                    *g_context ? ": " : "", e->ExceptionRecord->ExceptionCode, e->ExceptionRecord->ExceptionAddress, g_passed, g_failed + 1);
+        std::printf("%s Test failed: unhandled exception %08lx at %p\n%d passed, %d failed\n", g_context,
+                    e->ExceptionRecord->ExceptionCode, e->ExceptionRecord->ExceptionAddress, g_passed,
+                    g_failed + 1);
         std::fflush(stdout);
         TerminateProcess(GetCurrentProcess(), 3);
         return EXCEPTION_EXECUTE_HANDLER;
@@ -67,47 +66,35 @@ struct Scenario {
 
 // ---- text
 
-inline std::wstring W(const char* utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring w(n ? n - 1 : 0, L'\0');
-    if (n > 1) MultiByteToWideChar(CP_UTF8, 0, utf8, -1, w.data(), n);
+inline std::wstring Widen(UINT codePage, const char* text, int size = -1) {
+    std::wstring w(MultiByteToWideChar(codePage, 0, text, size, nullptr, 0), L'\0');
+    MultiByteToWideChar(codePage, 0, text, size, w.data(), static_cast<int>(w.size()));
+    if (size < 0 && !w.empty()) w.pop_back();  // the NUL counted with the text
     return w;
 }
-
-inline std::string Gbk(const char* utf8) {
-    const std::wstring w = W(utf8);
-    const int n = WideCharToMultiByte(936, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string s(n ? n - 1 : 0, '\0');
-    if (n > 1) WideCharToMultiByte(936, 0, w.c_str(), -1, s.data(), n, nullptr, nullptr);
+inline std::string Narrow(UINT codePage, const std::wstring& w) {
+    std::string s(WideCharToMultiByte(codePage, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(codePage, 0, w.c_str(), -1, s.data(), static_cast<int>(s.size()), nullptr, nullptr);
+    if (!s.empty()) s.pop_back();
     return s;
 }
-
-inline std::string Utf8(const std::wstring& w) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string s(n ? n - 1 : 0, '\0');
-    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, s.data(), n, nullptr, nullptr);
-    return s;
-}
-
+inline std::wstring W(const char* utf8) { return Widen(CP_UTF8, utf8); }
+inline std::string Gbk(const char* utf8) { return Narrow(936, W(utf8)); }
+inline std::string Utf8(const std::wstring& w) { return Narrow(CP_UTF8, w); }
 inline std::string Utf8FromGbk(const std::string& gbkText) {
-    const int n = MultiByteToWideChar(936, 0, gbkText.data(), static_cast<int>(gbkText.size()), nullptr, 0);
-    std::wstring w(n, L'\0');
-    MultiByteToWideChar(936, 0, gbkText.data(), static_cast<int>(gbkText.size()), w.data(), n);
-    return Utf8(w);
+    return Utf8(Widen(936, gbkText.data(), static_cast<int>(gbkText.size())));
 }
 
-// Window text as UTF-8 (for messages and comparisons with UTF-8 literals).
+// Window text as UTF-8 (for messages and comparisons with UTF-8 literals). WM_GETTEXT works
+// across threads where GetWindowText of another process would not.
 inline std::string Text(HWND hwnd) {
     wchar_t buf[1024] = {};
-    // WM_GETTEXT works across threads where GetWindowText of another process would not.
     SendMessageW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf));
     return Utf8(buf);
 }
 inline std::string ItemText(HWND dlg, int id) { return Text(GetDlgItem(dlg, id)); }
-
 inline void SetText(HWND hwnd, const char* utf8) {
-    const std::wstring w = W(utf8);
-    SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
+    SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(W(utf8).c_str()));
 }
 inline void SetItemText(HWND dlg, int id, const char* utf8) { SetText(GetDlgItem(dlg, id), utf8); }
 
@@ -115,40 +102,20 @@ inline void SetItemText(HWND dlg, int id, const char* utf8) { SetText(GetDlgItem
 
 // Polls `cond` until it holds or `timeoutMs` passes; returns whether it held.
 inline bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 5000) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!cond()) {
+    for (const ULONGLONG end = GetTickCount64() + timeoutMs; !cond(); Sleep(5))
         if (GetTickCount64() > end) return false;
-        Sleep(5);
-    }
     return true;
 }
 
 // A visible top-level window of `className` (e.g. L"#32770") owned by `thread`, optionally with
 // the given caption (UTF-8).
 inline HWND FindThreadWindow(DWORD thread, const wchar_t* className, const char* caption = nullptr) {
-    struct Search {
-        const wchar_t* cls;
-        std::wstring caption;
-        bool anyCaption;
-        HWND found;
-    } s{className, caption ? W(caption) : std::wstring(), caption == nullptr, nullptr};
-    EnumThreadWindows(
-        thread,
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            wchar_t cls[64] = {};
-            GetClassNameW(hwnd, cls, 64);
-            if (wcscmp(cls, s->cls) != 0 || !IsWindowVisible(hwnd)) return TRUE;
-            if (!s->anyCaption) {
-                wchar_t text[256] = {};
-                GetWindowTextW(hwnd, text, 256);
-                if (s->caption != text) return TRUE;
-            }
-            s->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&s));
-    return s.found;
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, className, nullptr))) {
+        const bool ours = GetWindowThreadProcessId(w, nullptr) == thread && IsWindowVisible(w);
+        if (ours && (!caption || Text(w) == caption)) return w;
+    }
+    return nullptr;
 }
 
 inline HWND WaitForDialog(DWORD thread, const char* caption, DWORD timeoutMs = 10000) {
@@ -167,9 +134,7 @@ inline HWND WaitForMenu(DWORD timeoutMs = 5000) {
     HWND found = nullptr;
     WaitFor([&] {
         found = FindWindowW(L"#32768", nullptr);
-        if (!found || !IsWindowVisible(found)) return false;
-        HMENU menu = MenuOfWindow(found);
-        return menu && GetMenuItemCount(menu) > 0;
+        return found && IsWindowVisible(found) && GetMenuItemCount(MenuOfWindow(found)) > 0;
     }, timeoutMs);
     return found;
 }
@@ -177,29 +142,24 @@ inline HWND WaitForMenu(DWORD timeoutMs = 5000) {
 // ---- driving a dialog
 
 // Runs `call` (which opens a modal dialog and returns when it ends) on this thread while
-// `script` drives the dialog from a second thread; a null caption takes the thread's first dialog. The script receives the dialog window (or
-// null when it did not appear) and must close it. A script that returns with the dialog still
-// open gets it cancelled.
+// `script` drives the dialog from a second thread; a null caption takes the thread's first
+// dialog. The script receives the dialog window (or null when it did not appear) and must
+// close it. A script that returns with the dialog still open gets it cancelled.
 template <class Call>
 auto RunDialog(const char* caption, const std::function<void(HWND)>& script, Call&& call) {
-    struct Ctx {
-        DWORD mainThread;
-        const char* caption;
-        const std::function<void(HWND)>* script;
-    } ctx{GetCurrentThreadId(), caption, &script};
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](LPVOID p) -> DWORD {
-            auto* c = static_cast<Ctx*>(p);
-            HWND dlg = WaitForDialog(c->mainThread, c->caption);
-            (*c->script)(dlg);
-            if (dlg && IsWindow(dlg) && IsWindowVisible(dlg)) {
-                std::printf("script left dialog \"%s\" open; cancelling\n", c->caption ? c->caption : "");
-                PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
-            }
-            return 0;
-        },
-        &ctx, 0, nullptr);
+    const DWORD mainThread = GetCurrentThreadId();
+    std::function<void()> driver = [&] {
+        HWND dlg = WaitForDialog(mainThread, caption);
+        script(dlg);
+        if (dlg && IsWindow(dlg) && IsWindowVisible(dlg)) {
+            std::printf("script left dialog \"%s\" open; cancelling\n", caption ? caption : "");
+            PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+        }
+    };
+    HANDLE thread = CreateThread(nullptr, 0, [](LPVOID driver) -> DWORD {
+        (*static_cast<std::function<void()>*>(driver))();
+        return 0;
+    }, &driver, 0, nullptr);
     auto result = call();
     WaitForSingleObject(thread, 30000);
     CloseHandle(thread);
@@ -207,10 +167,8 @@ auto RunDialog(const char* caption, const std::function<void(HWND)>& script, Cal
 }
 
 inline void Click(HWND dlg, int id) {
-    HWND button = GetDlgItem(dlg, id);
-    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
-
 // A real click on a check box or radio button (the control changes its own state first).
 inline void ClickControl(HWND dlg, int id) { SendMessageW(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
 
@@ -221,25 +179,20 @@ inline bool Enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, i
 inline bool Visible(HWND dlg, int id) { return IsWindowVisible(GetDlgItem(dlg, id)) != FALSE; }
 
 // Selects an entry of a combo box or list box and sends the notification a user's pick sends.
-inline void SelectCombo(HWND dlg, int id, int index) {
-    HWND combo = GetDlgItem(dlg, id);
-    SendMessageW(combo, CB_SETCURSEL, index, 0);
-    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+inline void SelectBoxEntry(HWND dlg, int id, int index, UINT selectMessage, WORD notification) {
+    SendMessageW(GetDlgItem(dlg, id), selectMessage, index, 0);
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
-inline void SelectList(HWND dlg, int id, int index) {
-    HWND list = GetDlgItem(dlg, id);
-    SendMessageW(list, LB_SETCURSEL, index, 0);
-    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
+inline void SelectCombo(HWND dlg, int id, int i) { SelectBoxEntry(dlg, id, i, CB_SETCURSEL, CBN_SELCHANGE); }
+inline void SelectList(HWND dlg, int id, int i) { SelectBoxEntry(dlg, id, i, LB_SETCURSEL, LBN_SELCHANGE); }
 
 // Item texts of a combo box (CB_GETCOUNT, CB_GETLBTEXT) or list box (LB_GETCOUNT, LB_GETTEXT).
 inline std::vector<std::string> BoxItems(HWND box, UINT countMessage, UINT textMessage) {
-    std::vector<std::string> items;
-    const int n = static_cast<int>(SendMessageW(box, countMessage, 0, 0));
-    for (int i = 0; i < n; ++i) {
+    std::vector<std::string> items(SendMessageW(box, countMessage, 0, 0));
+    for (std::size_t i = 0; i < items.size(); ++i) {
         wchar_t buf[256] = {};
         SendMessageW(box, textMessage, i, reinterpret_cast<LPARAM>(buf));
-        items.push_back(Utf8(buf));
+        items[i] = Utf8(buf);
     }
     return items;
 }
@@ -253,10 +206,7 @@ inline std::vector<std::string> ListItems(HWND dlg, int id) {
 // A window that stands in for the host's frame, active when the host calls an export, and
 // another top-level window that the system could wrongly activate when a dialog ends.
 struct HostWindows {
-    HWND host = CreateWindowW(L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                              nullptr, nullptr, nullptr);
-    HWND other = CreateWindowW(L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 0, 200, 100,
-                               nullptr, nullptr, nullptr, nullptr);
+    HWND host = Make(L"host", 0), other = Make(L"other", 300);
     HostWindows() {
         SetForegroundWindow(host);
         SetActiveWindow(host);
@@ -264,6 +214,9 @@ struct HostWindows {
     ~HostWindows() {
         if (IsWindow(host)) DestroyWindow(host);
         DestroyWindow(other);
+    }
+    static HWND Make(const wchar_t* title, int x) {
+        return CreateWindowW(L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, 0, 200, 100, 0, 0, 0, 0);
     }
 };
 
@@ -277,9 +230,9 @@ inline HWND FocusOf(HWND dlg) {
 
 // Posts a key to the control that has the focus, as the system queues keyboard input.
 inline void PostKey(HWND dlg, UINT key) {
-    HWND target = FocusOf(dlg);
-    PostMessageW(target ? target : dlg, WM_KEYDOWN, key, 1);
-    PostMessageW(target ? target : dlg, WM_KEYUP, key, 0xC0000001);
+    HWND target = FocusOf(dlg) ? FocusOf(dlg) : dlg;
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }
 
 // ---- popup menus
@@ -292,8 +245,7 @@ struct MenuItem {
 
 inline std::vector<MenuItem> MenuItems(HMENU menu) {
     std::vector<MenuItem> items;
-    const int n = GetMenuItemCount(menu);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t buf[256] = {};
         MENUITEMINFOW mii{};
         mii.cbSize = sizeof mii;
@@ -319,16 +271,13 @@ inline void DismissMenu(HWND menuWindow, HWND owner) {
 // A top-down 32-bit DIB of w x h pixels.
 inline BITMAPINFO Dib32(int w, int h) {
     BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     return bi;
 }
 
 // A copy of a window's client area, read back as 0x00RRGGBB values. With `redraw` false it is
-// what the window shows at the moment, so a test sees whether the window repainted by itself.
+// what the window shows at the moment, so a test sees whether the window repainted by itself;
+// otherwise everything pending is painted first.
 class Capture {
 public:
     explicit Capture(HWND hwnd, bool redraw = true) {
@@ -336,8 +285,8 @@ public:
         GetClientRect(hwnd, &rc);
         m_w = rc.right;
         m_h = rc.bottom;
-        // Make sure everything pending is painted before reading the window back.
-        if (redraw) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (redraw)
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         HDC wdc = GetDC(hwnd);
         HDC mem = CreateCompatibleDC(wdc);
         BITMAPINFO bi = Dib32(m_w, m_h);
@@ -355,8 +304,7 @@ public:
     int width() const { return m_w; }
     int height() const { return m_h; }
     uint32_t At(int x, int y) const {
-        if (x < 0 || y < 0 || x >= m_w || y >= m_h) return 0xFFFFFFFF;
-        return m_px[y * m_w + x] & 0xFFFFFF;
+        return x < 0 || y < 0 || x >= m_w || y >= m_h ? 0xFFFFFFFF : m_px[y * m_w + x] & 0xFFFFFF;
     }
     bool IsBlack(int x, int y) const { return At(x, y) == 0; }
     // Any black pixel within `r` pixels of (x, y).
@@ -380,11 +328,8 @@ private:
 // a test try every index. A fresh process fills Wine's cache of released device contexts
 // at first, so compare counts between two later points of a long run, not with the start.
 struct LiveObjects {
-    int gdi = 0;
-    int windows = 0;
-    int menus = 0;
+    int gdi = 0, windows = 0, menus = 0;
     long heapBlocks = 0;
-
     bool operator==(const LiveObjects& o) const {
         return gdi == o.gdi && windows == o.windows && menus == o.menus && heapBlocks == o.heapBlocks;
     }
@@ -392,19 +337,17 @@ struct LiveObjects {
 
 inline LiveObjects CountLiveObjects() {
     LiveObjects live;
-    for (UINT_PTR i = 1; i < 0x10000; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++live.gdi;
-    for (UINT_PTR i = 0x20; i < 0x10000; i += 2) {  // USER handles are even from 0x20 on
-        if (IsWindow(reinterpret_cast<HWND>(i))) ++live.windows;
-        if (IsMenu(reinterpret_cast<HMENU>(i))) ++live.menus;
+    for (UINT_PTR i = 1; i < 0x10000; ++i) {
+        live.gdi += GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0;
+        if (i < 0x20 || i % 2) continue;  // USER handles are even from 0x20 on
+        live.windows += IsWindow(reinterpret_cast<HWND>(i)) != FALSE;
+        live.menus += IsMenu(reinterpret_cast<HMENU>(i)) != FALSE;
     }
     HANDLE heap = GetProcessHeap();
-    if (HeapLock(heap)) {
-        PROCESS_HEAP_ENTRY entry{};
-        while (HeapWalk(heap, &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++live.heapBlocks;
-        HeapUnlock(heap);
-    }
+    PROCESS_HEAP_ENTRY entry{};
+    if (!HeapLock(heap)) return live;
+    while (HeapWalk(heap, &entry)) live.heapBlocks += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;
+    HeapUnlock(heap);
     return live;
 }
 
