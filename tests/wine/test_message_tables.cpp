@@ -2,8 +2,8 @@
 // made from: a handler bound to an id the template does not have never runs, and nothing
 // else would tell. The dialog objects are only constructed; their windows are made from the
 // module's templates with a procedure that does nothing, so no dialog logic runs.
-#include <functional>
 #include <memory>
+#include <typeinfo>
 
 #include "dimstyle/DimLinePage.h"
 #include "dimstyle/DimTextPage.h"
@@ -23,44 +23,27 @@ using namespace winetest;
 
 namespace {
 
-struct DialogClass {
-    const char* name;
-    std::function<std::unique_ptr<CDialog>()> make;
-};
-
-template <class D>
-DialogClass Of(const char* name) {
-    return {name, [] { return std::unique_ptr<CDialog>(new D); }};
-}
-
-const DialogClass kDialogs[] = {
-    Of<CRoughDlg>("CRoughDlg"),     Of<CXZGCDlg>("CXZGCDlg"),       Of<CWZGCDlg>("CWZGCDlg"),
-    Of<CXWZH_WZDlg>("CXWZH_WZDlg"), Of<CXWZH_XZDlg>("CXWZH_XZDlg"), Of<CZHGCDlg>("CZHGCDlg"),
-    Of<CSetupDlg>("CSetupDlg"),     Of<CDimTextPage>("CDimTextPage"), Of<CDimLinePage>("CDimLinePage"),
-    Of<CWeldDlg>("CWeldDlg"),
-    Of<CTollerDlg>("CTollerDlg"),
-};
-
 INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 }  // namespace
 
 int main() {
     HMODULE module = LoadModule();
+    const std::unique_ptr<CDialog> dialogs[] = {
+        std::make_unique<CRoughDlg>(),    std::make_unique<CXZGCDlg>(),     std::make_unique<CWZGCDlg>(),
+        std::make_unique<CXWZH_WZDlg>(),  std::make_unique<CXWZH_XZDlg>(),  std::make_unique<CZHGCDlg>(),
+        std::make_unique<CSetupDlg>(),    std::make_unique<CDimTextPage>(), std::make_unique<CDimLinePage>(),
+        std::make_unique<CWeldDlg>(),     std::make_unique<CTollerDlg>(),
+    };
     // Pages are child templates: they need a parent.
-    HWND parent = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-    for (const DialogClass& d : kDialogs) {
-        std::unique_ptr<CDialog> dialog = d.make();
-        HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(dialog->GetTemplateId()), MAKEINTRESOURCEW(5))
-                             : nullptr;
-        const auto* dialogTemplate = found ? static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(module, found)))
-                                           : nullptr;
-        HWND hwnd = dialogTemplate ? CreateDialogIndirectParamW(module, dialogTemplate, parent, Inert, 0) : nullptr;
-        ok(hwnd != nullptr, "%s: template %u made a window", d.name, dialog->GetTemplateId());
-        if (!hwnd) continue;
-        for (const UINT id : MissingTableControls(*dialog, hwnd))
-            ok(false, "%s: its message table names control %u, which template %u does not have", d.name, id,
-               dialog->GetTemplateId());
+    HWND parent = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, 0, 0, 0, 0);
+    for (const auto& dialog : dialogs) {
+        const UINT id = dialog->GetTemplateId();
+        const char* name = typeid(*dialog).name();
+        HWND hwnd = module ? CreateDialogParamW(module, MAKEINTRESOURCEW(id), parent, Inert, 0) : nullptr;
+        ok(hwnd != nullptr, "%s: template %u made a window", name, id);
+        for (const UINT control : hwnd ? MissingTableControls(*dialog, hwnd) : std::vector<UINT>())
+            ok(false, "%s: its message tables name control %u, not in template %u", name, control, id);
         DestroyWindow(hwnd);
     }
     DestroyWindow(parent);
