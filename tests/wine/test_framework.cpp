@@ -11,12 +11,7 @@ using namespace winetest;
 
 namespace {
 
-class PageDlg : public CDialog {
-public:
-    PageDlg() : CDialog(101) {}
-};
-
-// Template 100 with the page 101 after its "&Go" button.
+// Template 100 with the page 101 in it.
 class ProbeDlg : public CDialog {
 public:
     ProbeDlg() : CDialog(100) {}
@@ -34,15 +29,12 @@ public:
     }
 
     int goClicks = 0;
-    PageDlg page;
+    CDialog page{101};
 
 protected:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        page.Create(this);
-        RECT rc{5, 22, 0, 0};
-        MapDialogRect(m_hWnd, &rc);
-        SetWindowPos(page.m_hWnd, GetDlgItem(201), rc.left, rc.top, 0, 0, SWP_NOSIZE);
+        page.Create(this);  // after Cancel in the tab order
         return TRUE;
     }
     BOOL PreTranslateMessage(MSG* msg) override {
@@ -67,8 +59,8 @@ void KeysAndNotifications() {
         // The dialog manager answers with DWLP_MSGRESULT (not read later: another message may reset it).
         notifyAnswer = SendMessageW(d, WM_NOTIFY, 201, reinterpret_cast<LPARAM>(&nm));
         HWND pageEdit = GetDlgItem(dlg.page.m_hWnd, 210);
-        SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, 201)), TRUE);
-        WaitFor([&] { return FocusOf(d) == GetDlgItem(d, 201); }, 2000);
+        SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, IDCANCEL)), TRUE);
+        WaitFor([&] { return FocusOf(d) == GetDlgItem(d, IDCANCEL); }, 2000);
         PostKey(d, VK_TAB);
         tabIntoPage = WaitFor([&] { return FocusOf(d) == pageEdit; }, 2000);
         PostMessageW(pageEdit, WM_SYSCHAR, 'g', 0x20000001);
