@@ -26,61 +26,49 @@ struct ExportCall {
     std::function<INT_PTR(unsigned char* host, bool null)> call;
 };
 
-template <class Fn>
-struct WideResult;
+// The type of an export with its result widened to the whole register (for decltype only).
 template <class R, class... A>
-struct WideResult<R(WINAPI*)(A...)> {
-    using type = INT_PTR(WINAPI*)(A...);
-};
+auto Widened(R(WINAPI*)(A...)) -> INT_PTR(WINAPI*)(A...);
 
 inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* symbols) {
+// Captures the export as `wide`, its result read as the whole register.
 #define TQ_WIDE(fn) \
-    reinterpret_cast<WideResult<decltype(&fn)>::type>(reinterpret_cast<void*>(GetProcAddress(module, #fn)))
-    auto rough = TQ_WIDE(TQDim_RoughDlg);
-    auto form = TQ_WIDE(TQDim_XZGCDlg);
-    auto position = TQ_WIDE(TQDim_WZGCDlg);
-    auto combinedPosition = TQ_WIDE(TQDim_XWZH_WZDlg);
-    auto combinedForm = TQ_WIDE(TQDim_XWZH_XZDlg);
-    auto combination = TQ_WIDE(TQDim_ZHGCDlg);
-    auto setup = TQ_WIDE(TQDim_SetupDlg);
-    auto weld = TQ_WIDE(TQDim_WeldDlg);
-    auto toller = TQ_WIDE(TQDim_TollerDlg);
-#undef TQ_WIDE
-    if (!rough || !form || !position || !combinedPosition || !combinedForm || !combination || !setup || !weld ||
-        !toller)
-        return {};
-    auto ints = [](unsigned char* h) { return reinterpret_cast<int*>(h + 0x800); };
-    return {
-        {"TQDim_RoughDlg", IDC_ROUGH_LAY, [=](unsigned char* h, bool null) {
+    wide = reinterpret_cast<decltype(Widened(&fn))>(reinterpret_cast<void*>(GetProcAddress(module, #fn)))
+    using Host = unsigned char*;
+    auto ints = [](Host h) { return reinterpret_cast<int*>(h + 0x800); };
+    std::vector<ExportCall> calls = {
+        {"TQDim_RoughDlg", IDC_ROUGH_LAY, [=, TQ_WIDE(TQDim_RoughDlg)](Host h, bool null) {
              h[198] = 5;  // shape: a new symbol
              const float sizes[2] = {3.5f, 3.5f};  // text and symbol size: list entries
              std::memcpy(h + 212, sizes, sizeof sizes);
-             return rough(null ? nullptr : reinterpret_cast<RoughRecord*>(h));
+             return wide(null ? nullptr : reinterpret_cast<RoughRecord*>(h));
          }},
-        {"TQDim_XZGCDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
-             return form(null ? nullptr : reinterpret_cast<char*>(h), ints(h), ints(h) + 1, symbols, ints(h) + 2);
+        {"TQDim_XZGCDlg", IDC_SPECIAL_SYMBOL, [=, TQ_WIDE(TQDim_XZGCDlg)](Host h, bool null) {
+             auto* text = null ? nullptr : reinterpret_cast<char*>(h);
+             return wide(text, ints(h), ints(h) + 1, symbols, ints(h) + 2);
          }},
-        {"TQDim_WZGCDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
-             return position(reinterpret_cast<char*>(h), null ? nullptr : reinterpret_cast<char(*)[40]>(h + 0x100),
-                             ints(h), ints(h) + 1, symbols, ints(h) + 2);
+        {"TQDim_WZGCDlg", IDC_SPECIAL_SYMBOL, [=, TQ_WIDE(TQDim_WZGCDlg)](Host h, bool null) {
+             auto* datums = null ? nullptr : reinterpret_cast<char(*)[40]>(h + 0x100);
+             return wide(reinterpret_cast<char*>(h), datums, ints(h), ints(h) + 1, symbols, ints(h) + 2);
          }},
-        {"TQDim_XWZH_WZDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
+        {"TQDim_XWZH_WZDlg", IDC_SPECIAL_SYMBOL, [=, TQ_WIDE(TQDim_XWZH_WZDlg)](Host h, bool null) {
              h[0] = 13;  // total run-out
-             return combinedPosition(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), symbols);
+             return wide(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), symbols);
          }},
-        {"TQDim_XWZH_XZDlg", IDC_SPECIAL_SYMBOL, [=](unsigned char* h, bool null) {
+        {"TQDim_XWZH_XZDlg", IDC_SPECIAL_SYMBOL, [=, TQ_WIDE(TQDim_XWZH_XZDlg)](Host h, bool null) {
              h[0] = 2;  // roundness
-             return combinedForm(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), symbols);
+             return wide(null ? nullptr : reinterpret_cast<CombinedToleranceRecord*>(h), symbols);
          }},
-        {"TQDim_ZHGCDlg", 0, [=](unsigned char* h, bool null) {
-             return combination(null ? nullptr : reinterpret_cast<std::int32_t*>(h));
+        {"TQDim_ZHGCDlg", 0, [=, TQ_WIDE(TQDim_ZHGCDlg)](Host h, bool null) {
+             return wide(null ? nullptr : reinterpret_cast<std::int32_t*>(h));
          }},
         // The style record at 0, the item-number record at 0x200; OK gives 1, Cancel 0.
-        {"TQDim_SetupDlg", 0, [=](unsigned char* h, bool null) {
-             return setup(null ? nullptr : reinterpret_cast<DimStyleRecord*>(h), reinterpret_cast<ItemNoRecord*>(h + 0x200));
+        {"TQDim_SetupDlg", 0, [=, TQ_WIDE(TQDim_SetupDlg)](Host h, bool null) {
+             auto* items = reinterpret_cast<ItemNoRecord*>(h + 0x200);
+             return wide(null ? nullptr : reinterpret_cast<DimStyleRecord*>(h), items);
          }},
-        {"TQDim_WeldDlg", IDC_WELD_BASIC, [=](unsigned char* h, bool null) {
-             if (null) return weld(nullptr);
+        {"TQDim_WeldDlg", IDC_WELD_BASIC, [=, TQ_WIDE(TQDim_WeldDlg)](Host h, bool null) {
+             if (null) return wide(nullptr);
              // The record holds framework strings, which zero bytes are not: build one in the block
              // (V welds on both sides, a flat surface, the middle symbol) and take it down after.
              auto* rec = new (h) WeldRecord{};
@@ -88,16 +76,20 @@ inline std::vector<ExportCall> EveryExport(HMODULE module, const CStringArray* s
              rec->nBasic2 = 7;
              rec->nAux1 = 1;
              rec->nMiddle = 1;
-             const INT_PTR result = weld(rec);
+             const INT_PTR result = wide(rec);
              rec->~WeldRecord();
              return result;
          }},
         // The symbol button opens the picker window, not a menu.
-        {"TQDim_TollerDlg", 0, [=](unsigned char* h, bool null) {
+        {"TQDim_TollerDlg", 0, [=, TQ_WIDE(TQDim_TollerDlg)](Host h, bool null) {
              h[320] = 0x34;  // zone input, zone with deviations
-             return toller(null ? nullptr : reinterpret_cast<TollerRecord*>(h), symbols);
+             return wide(null ? nullptr : reinterpret_cast<TollerRecord*>(h), symbols);
          }},
     };
+#undef TQ_WIDE
+    for (const ExportCall& e : calls)
+        if (!GetProcAddress(module, e.name)) return {};
+    return calls;
 }
 
 }  // namespace winetest

@@ -3,7 +3,7 @@
 // pointer's bits above it).
 // - Enter on OK leaves exactly 1 in the whole result register, Escape 0, a null record 0; the
 //   frame is enabled and active again afterwards (not another top-level window of the desktop);
-//   no dialog opens with the focus on an automatic radio button (it would check itself).
+//   no dialog opens with the focus on a radio button (it would report a click).
 // - Repeated use (each dialog painted, its popup menu opened and dismissed) leaves no GDI or
 //   USER objects or heap blocks behind: the counts after half the rounds and at the end agree.
 // - A frame destroyed while the dialog runs ends the call with false.
@@ -20,13 +20,6 @@ namespace {
 
 HMODULE g_module;
 
-bool IsAutoRadio(HWND control) {
-    wchar_t cls[16] = {};
-    GetClassNameW(control, cls, 16);
-    const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
-    return _wcsicmp(cls, L"Button") == 0 && (type == BS_AUTORADIOBUTTON || type == BS_AUTO3STATE);
-}
-
 // One opening over a host frame: painted, the popup menu opened and dismissed, then Enter on OK
 // or Escape; with `key` 0 the frame is destroyed under the dialog instead.
 void Open(const ExportCall& e, unsigned char* host, UINT key) {
@@ -39,7 +32,9 @@ void Open(const ExportCall& e, unsigned char* host, UINT key) {
             shown = d && WaitFor([&] { return !IsWindow(d); });
             return;
         }
-        focusOk = WaitFor([&] { return FocusOf(d) != nullptr; }, 2000) && !IsAutoRadio(FocusOf(d));
+        // A radio button given the focus without the mouse reports a click.
+        focusOk = WaitFor([&] { return FocusOf(d) != nullptr; }, 2000) &&
+                  !(SendMessageW(FocusOf(d), WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON);
         Capture painted(d);  // repaints the dialog and every control
         HWND menu = nullptr;
         if (e.menuButton) {
@@ -57,7 +52,7 @@ void Open(const ExportCall& e, unsigned char* host, UINT key) {
     ok(shown && result == (key == VK_RETURN), "%s after %s: dialog and menu shown: %d, result %p", e.name, how,
        shown, reinterpret_cast<void*>(result));
     if (!key) return;
-    ok(focusOk, "%s opens with the focus on a control that is no automatic radio button", e.name);
+    ok(focusOk, "%s opens with the focus on a control that is no radio button", e.name);
     ok(IsWindowEnabled(windows.host) && GetActiveWindow() == windows.host,
        "%s: the host window is enabled and active again after %s", e.name, how);
 }
@@ -93,7 +88,7 @@ void FieldsAtTheEndOfMemory() {
     auto* pages = static_cast<unsigned char*>(VirtualAlloc(nullptr, 0x2000, MEM_COMMIT, PAGE_READWRITE));
     DWORD old = 0;
     if (!pages || !VirtualProtect(pages + 0x1000, 0x1000, PAGE_NOACCESS, &old)) return ok(false, "guard page");
-    unsigned char* end = pages + 0x1000;
+    char* const end = reinterpret_cast<char*>(pages + 0x1000);
     int ints[3] = {};
     char text[64] = {};
     std::memset(text, '1', 63);
@@ -101,14 +96,10 @@ void FieldsAtTheEndOfMemory() {
     auto position = TQ_EXPORT(g_module, TQDim_WZGCDlg);
     auto combined = TQ_EXPORT(g_module, TQDim_XWZH_WZDlg);
     auto toller = TQ_EXPORT(g_module, TQDim_TollerDlg);
-    const struct {
-        const char* name;
-        int size;  // bytes before the end, all non-zero
-        std::function<bool()> call;
-    } fields[] = {
-        {"text of TQDim_XZGCDlg", 64, [&] {
-             return form(reinterpret_cast<char*>(end - 64), ints, ints + 1, nullptr, ints + 2);
-         }},
+    // `size`: the field's bytes before the end, all non-zero.
+    struct Field { const char* name; int size; std::function<bool()> call; };
+    const Field fields[] = {
+        {"text of TQDim_XZGCDlg", 64, [&] { return form(end - 64, ints, ints + 1, nullptr, ints + 2); }},
         {"last datum of TQDim_WZGCDlg", 200, [&] {
              return position(text, reinterpret_cast<char(*)[40]>(end - 200), ints, ints + 1, nullptr, ints + 2);
          }},

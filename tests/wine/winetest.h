@@ -289,15 +289,14 @@ public:
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         HDC wdc = GetDC(hwnd);
         HDC mem = CreateCompatibleDC(wdc);
-        BITMAPINFO bi = Dib32(m_w, m_h);
-        void* bits = nullptr;
-        HBITMAP dib = CreateDIBSection(wdc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(mem, dib);
+        HBITMAP copy = CreateCompatibleBitmap(wdc, m_w, m_h);
+        HGDIOBJ old = SelectObject(mem, copy);
         BitBlt(mem, 0, 0, m_w, m_h, wdc, 0, 0, SRCCOPY);
-        GdiFlush();
-        m_px.assign(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + m_w * m_h);
         SelectObject(mem, old);
-        DeleteObject(dib);
+        BITMAPINFO bi = Dib32(m_w, m_h);
+        m_px.resize(m_w * m_h);
+        GetDIBits(mem, copy, 0, m_h, m_px.data(), &bi, DIB_RGB_COLORS);
+        DeleteObject(copy);
         DeleteDC(mem);
         ReleaseDC(hwnd, wdc);
     }
