@@ -27,7 +27,11 @@ extern "C" void free(void* p) {
 
 namespace {
 
-const char* Ptr(const CString& s) { return s; }
+// Declared first in a scope: at its end, every block allocated in the scope is freed exactly once.
+struct BlocksFreed {
+    const long before = g_liveBlocks;
+    ~BlocksFreed() { EXPECT_EQ(g_liveBlocks, before) << "every buffer freed exactly once"; }
+};
 
 // What the host reads: a string is a pointer to its characters after a malloc'd header (the
 // other side frees with the runtime's free()); an array is vtable, data, size, max size, grow-by.
@@ -60,7 +64,7 @@ struct Holder {
 };
 
 // Assignment and copy construction: a negative count is copied, never shared, counted or
-// written; every buffer is freed exactly once.
+// written.
 TEST(CString, AssignmentTable) {
     using K = Kind;
     // The source's count after the assignment; whether the target points at the source's characters.
@@ -75,24 +79,21 @@ TEST(CString, AssignmentTable) {
     const char* old = "old text that is long";
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        const long before = g_liveBlocks;
-        {
-            Holder target(c.target, old), source(c.source, c.sourceText);
-            target.s = source.s;
-            EXPECT_EQ(HeaderOf(source.s).refs, c.sourceRefsAfter);
-            CString copy(source.s);
-            for (const CString* t : {&target.s, &copy}) {
-                EXPECT_TRUE(*t == c.sourceText && t->GetLength() == int(std::strlen(c.sourceText)));
-                EXPECT_EQ(Ptr(*t) == Ptr(source.s), c.shares);
-            }
-            if (target.block) {
-                EXPECT_TRUE(target.block->header->refs == -1 && !std::strcmp(target.block->chars(), old));
-            }
-            if (c.target == Kind::Shared) { EXPECT_STREQ(target.extra, old); }
-            target.s += "!";
-            EXPECT_STREQ(source.s, c.sourceText);
+        const BlocksFreed freed;
+        Holder target(c.target, old), source(c.source, c.sourceText);
+        target.s = source.s;
+        EXPECT_EQ(HeaderOf(source.s).refs, c.sourceRefsAfter);
+        CString copy(source.s);
+        for (const CString* t : {&target.s, &copy}) {
+            EXPECT_TRUE(*t == c.sourceText && t->GetLength() == int(std::strlen(c.sourceText)));
+            EXPECT_EQ(t->c_str() == source.s.c_str(), c.shares);
         }
-        EXPECT_EQ(g_liveBlocks, before) << "every buffer freed exactly once";
+        if (target.block) {
+            EXPECT_TRUE(target.block->header->refs == -1 && !std::strcmp(target.block->chars(), old));
+        }
+        if (c.target == Kind::Shared) { EXPECT_STREQ(target.extra, old); }
+        target.s += "!";
+        EXPECT_STREQ(source.s, c.sourceText);
     }
 }
 
@@ -107,18 +108,15 @@ TEST(CString, BufferTable) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        const long before = g_liveBlocks;
-        {
-            CString s(c.start), other;
-            if (c.shared) other = s;
-            char* buf = s.GetBuffer(c.room);
-            if (c.write) std::memcpy(buf, c.write, std::strlen(c.write));
-            s.ReleaseBuffer(c.release);
-            EXPECT_STREQ(s, c.expect);
-            EXPECT_TRUE(s.GetLength() == int(std::strlen(c.expect)) && s.c_str()[s.GetLength()] == 0);
-            if (c.shared) { EXPECT_STREQ(other, c.start) << "the shared copy is not touched"; }
-        }
-        EXPECT_EQ(g_liveBlocks, before);
+        const BlocksFreed freed;
+        CString s(c.start), other;
+        if (c.shared) other = s;
+        char* buf = s.GetBuffer(c.room);
+        if (c.write) std::memcpy(buf, c.write, std::strlen(c.write));
+        s.ReleaseBuffer(c.release);
+        EXPECT_STREQ(s, c.expect);
+        EXPECT_TRUE(s.GetLength() == int(std::strlen(c.expect)) && s.c_str()[s.GetLength()] == 0);
+        if (c.shared) { EXPECT_STREQ(other, c.start) << "the shared copy is not touched"; }
     }
 }
 

@@ -3,8 +3,6 @@
 
 #include "widgets/symbol_menu.h"
 
-namespace {
-
 using namespace widgets;
 
 // Every pick of the menu is the menu's, whatever control id it shares; only the offered
@@ -30,5 +28,3 @@ TEST(SymbolMenu, CommandsNeverWrapPastSixteenBits) {
     EXPECT_EQ(SymbolMenuLayout(huge).back().command, 0xFFFFu);
     EXPECT_FALSE(IsSymbolPick(1, false, huge) || IsSymbolPick(2, false, huge)) << "IDOK, IDCANCEL";
 }
-
-}  // namespace
