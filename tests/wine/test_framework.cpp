@@ -31,7 +31,6 @@ public:
     int goClicks = 0;
     CDialog page{101};
 
-protected:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         page.Create(this);  // after Cancel in the tab order
@@ -41,8 +40,6 @@ protected:
         if (msg->message == WM_APP + 3) throw std::bad_alloc();
         return CDialog::PreTranslateMessage(msg);
     }
-
-private:
     void OnGo() { ++goClicks; }
     LRESULT OnNotifyGo(NMHDR*) { return 77; }
     INT_PTR OnThrow(WPARAM, LPARAM) { throw std::bad_alloc(); }
@@ -68,10 +65,9 @@ void KeysAndNotifications() {
         PostKey(d, VK_ESCAPE);
         WaitFor([&] { return !IsWindowVisible(d); }, 3000);
     }, [&] { return dlg.DoModal(); });
-    ok(notifyAnswer == 77, "a notification handler's result reaches the sender: %d", int(notifyAnswer));
-    ok(tabIntoPage && mnemonic && result == IDCANCEL,
-       "in the page: Tab in %d, a mnemonic presses its button %d, Escape cancels: %d", tabIntoPage, mnemonic,
-       static_cast<int>(result));
+    ok(notifyAnswer == 77 && tabIntoPage && mnemonic && result == IDCANCEL,
+       "notification result %d; in the page: Tab in %d, a mnemonic presses its button %d, Escape cancels: %d",
+       static_cast<int>(notifyAnswer), tabIntoPage, mnemonic, static_cast<int>(result));
 }
 
 // A failure in a handler or in pre-translation, and WM_QUIT, end the dialog with -1 and give
@@ -97,12 +93,9 @@ void EndingWithoutOk() {
 
 int main() {
     AfxDllMain(GetModuleHandleW(nullptr), DLL_PROCESS_ATTACH);
-    {
-        // The probe template lives in this executable: make it the current module.
-        AFX_MAINTAIN_STATE2 guard(AfxGetStaticModuleState());
-        KeysAndNotifications();
-        EndingWithoutOk();
-    }
-    AfxDllMain(GetModuleHandleW(nullptr), DLL_PROCESS_DETACH);
+    // The probe template lives in this executable: make it the current module.
+    AFX_MAINTAIN_STATE2 guard(AfxGetStaticModuleState());
+    KeysAndNotifications();
+    EndingWithoutOk();
     return Summary("test_framework");
 }

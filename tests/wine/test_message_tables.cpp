@@ -21,12 +21,6 @@
 
 using namespace winetest;
 
-namespace {
-
-INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-}  // namespace
-
 int main() {
     HMODULE module = LoadModule();
     const std::unique_ptr<CDialog> dialogs[] = {
@@ -40,7 +34,8 @@ int main() {
     for (const auto& dialog : dialogs) {
         const UINT id = dialog->GetTemplateId();
         const char* name = typeid(*dialog).name();
-        HWND hwnd = module ? CreateDialogParamW(module, MAKEINTRESOURCEW(id), parent, Inert, 0) : nullptr;
+        const DLGPROC inert = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+        HWND hwnd = module ? CreateDialogParamW(module, MAKEINTRESOURCEW(id), parent, inert, 0) : nullptr;
         ok(hwnd != nullptr, "%s: template %u made a window", name, id);
         for (const UINT control : hwnd ? MissingTableControls(*dialog, hwnd) : std::vector<UINT>())
             ok(false, "%s: its message tables name control %u, not in template %u", name, control, id);

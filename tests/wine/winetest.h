@@ -66,10 +66,10 @@ struct Scenario {
 
 // ---- text
 
-inline std::wstring Widen(UINT codePage, const char* text, int size = -1) {
-    std::wstring w(MultiByteToWideChar(codePage, 0, text, size, nullptr, 0), L'\0');
-    MultiByteToWideChar(codePage, 0, text, size, w.data(), static_cast<int>(w.size()));
-    if (size < 0 && !w.empty()) w.pop_back();  // the NUL counted with the text
+inline std::wstring Widen(UINT codePage, const char* text) {
+    std::wstring w(MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0), L'\0');
+    MultiByteToWideChar(codePage, 0, text, -1, w.data(), static_cast<int>(w.size()));
+    if (!w.empty()) w.pop_back();  // the NUL
     return w;
 }
 inline std::string Narrow(UINT codePage, const std::wstring& w) {
@@ -81,9 +81,7 @@ inline std::string Narrow(UINT codePage, const std::wstring& w) {
 inline std::wstring W(const char* utf8) { return Widen(CP_UTF8, utf8); }
 inline std::string Gbk(const char* utf8) { return Narrow(936, W(utf8)); }
 inline std::string Utf8(const std::wstring& w) { return Narrow(CP_UTF8, w); }
-inline std::string Utf8FromGbk(const std::string& gbkText) {
-    return Utf8(Widen(936, gbkText.data(), static_cast<int>(gbkText.size())));
-}
+inline std::string Utf8FromGbk(const std::string& gbkText) { return Utf8(Widen(936, gbkText.c_str())); }
 
 // Window text as UTF-8 (for messages and comparisons with UTF-8 literals). WM_GETTEXT works
 // across threads where GetWindowText of another process would not.
@@ -124,9 +122,8 @@ inline HWND WaitForDialog(DWORD thread, const char* caption, DWORD timeoutMs = 1
     return found;
 }
 
-inline HMENU MenuOfWindow(HWND menuWindow) {
-    return reinterpret_cast<HMENU>(SendMessageW(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
-}
+// The menu a popup menu window shows (MN_GETHMENU).
+inline HMENU MenuOfWindow(HWND window) { return reinterpret_cast<HMENU>(SendMessageW(window, 0x01E1, 0, 0)); }
 
 // The popup menu window opened by TrackPopupMenu, once it shows its items (the window can be
 // visible a moment before its menu is attached).
@@ -270,9 +267,7 @@ inline void DismissMenu(HWND menuWindow, HWND owner) {
 
 // A top-down 32-bit DIB of w x h pixels.
 inline BITMAPINFO Dib32(int w, int h) {
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    return bi;
+    return {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
 }
 
 // A copy of a window's client area, read back as 0x00RRGGBB values. With `redraw` false it is
