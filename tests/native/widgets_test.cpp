@@ -1,9 +1,24 @@
-// Pick rules of the special-symbol menu (its columns are checked on the dialogs' menus).
+// Layout and pick rules of the special-symbol menu.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "widgets/symbol_menu.h"
 
 using namespace widgets;
+
+// Twelve strings to a column, an empty break item (same command) before each new column.
+TEST(SymbolMenu, TwelveToAColumn) {
+    for (auto [count, items, breaks] : {std::tuple{0, 0, 0}, {-3, 0, 0}, {12, 12, 0}, {13, 14, 1}, {25, 27, 2}}) {
+        const auto layout = SymbolMenuLayout(count);
+        int got = 0;
+        for (const auto& item : layout) got += item.columnBreak;
+        EXPECT_TRUE(static_cast<int>(layout.size()) == items && got == breaks) << count << " strings";
+    }
+    const auto layout = SymbolMenuLayout(13);
+    EXPECT_TRUE(layout[12].columnBreak && layout[12].command == 312 && layout[12].symbol == -1);
+    EXPECT_TRUE(!layout[13].columnBreak && layout[13].command == 312 && layout[13].symbol == 12);
+}
 
 // Every pick of the menu is the menu's, whatever control id it shares; only the offered
 // strings insert; commands of controls (lParam set) and ids past the list are not picks.
