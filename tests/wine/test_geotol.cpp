@@ -201,8 +201,7 @@ void PositionDialog() {
 
 // ---- the combined dialogs: one 612-byte record at REC
 
-enum : int { REC = 32, GRADE = REC + 4, TOLERANCE = REC + 8, PRINCIPLE = REC + 264, POSITION_TEXT = REC + 284,
-             DATUM_TEXTS = REC + 412 };
+enum : int { REC = 32, GRADE = REC + 4, TOLERANCE = REC + 8, PRINCIPLE = REC + 264, DATUM_TEXTS = REC + 412 };
 // Controls of template 2000.
 enum : int { SYMBOL = 1111, C_TEXT = 1110, DATUM1 = 1105, GRADES = 1112, ROWS = 1113 };
 
@@ -237,8 +236,8 @@ void Combined() {
         Block h;
         std::memset(h.b + REC, 'T', 612);  // no NULs anywhere
         h.Int(REC) = c;
-        // Φ inserted in front: 62 bytes kept, the second Φ would make 64.
         Block want = okClose ? AfterOk(h, position, 0, "N", "N") : h;
+        // Φ inserted in front of the 60 digits: 62 bytes kept, the second Φ would make 64.
         if (c == 7) want = AfterOk(h, true, 2, ("Φ" + digits).c_str(), "M");
         if (c == 7) want.Put(DATUM_TEXTS + 160, "基准基准基准基准基");
         auto call = TQ_EXPORT(g_module, TQDim_XWZH_XZDlg);
