@@ -193,7 +193,7 @@ void NoLeaks() {
         for (int tab : {0, 1}) {
             const HWND page = ShowTab(sheet, tab);
             for (int x = 0; x < 640; x += 16) MoveTo(page, {x, x * 2 / 3});
-            Capture{page};
+            Capture{page};  // repaints the page before reading it
         }
         Press(sheet, button);
     };
