@@ -38,7 +38,12 @@ tq_display() {
     [ -e "/tmp/.X11-unix/X$d" ] && return 0
   fi
   for n in $(seq 90 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    # A lock whose server is gone (killed hard) is stale: its number is free again.
+    local pid
+    pid=$(tr -dc 0-9 < "/tmp/.X$n-lock" 2>/dev/null)
+    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && continue
+    [ -e "/tmp/.X11-unix/X$n" ] && [ -z "$pid" ] && continue
+    rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n" 2>/dev/null
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     TQ_XVFB_PID=$!
     # A server of another file system view (a chroot, a container) can hold the number's
