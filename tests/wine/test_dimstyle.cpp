@@ -9,8 +9,8 @@
 #include <string>
 
 #include "entry/exports_dimstyle.h"
-#include "inhouse/TqColorCmb.h"
 #include "inhouse/Dorn.h"
+#include "inhouse/TqColorCmb.h"
 #include "tests/wine/winetest.h"
 
 #include <commctrl.h>
@@ -29,13 +29,12 @@ enum : int { TEXTFLAGS = 0, FONTCODE = 4, LOGFONT = 8, DIMSIZE = 68, TOLSIZE = 7
              ITEM = 1000, SYMLEN = ITEM, ITEMTEXT = ITEM + 4, SYMSIZE_ITEM = ITEM + 12, ITEM_SIZE = 16 };
 
 // Control ids: text page, line page, sheet.
-enum : int { T_SYM = 10145, T_DIM = 10146, T_TOL = 10147, T_ITEM = 10148, T_DIMSPACE = 10149,
-             T_TOLSPACE = 10150, T_DIMDEC = 124, T_TOLDEC = 126, T_DIMZEROS = 10137, T_TOLZEROS = 10136,
-             T_HIDDEN = 1181, T_INLINE = 1185, T_SYMSIZE = 10066, T_SYMLEN = 10065, T_DMS = 1044,
-             T_FULLWIDTH = 1119, T_FONT = 1220 };
-enum : int { L_LEFT = 1171, L_RIGHT = 1172, L_SLANT = 1151, L_UNBROKEN = 1181, L_TYPE = 10146,
-             L_SOLID = 2000, L_LEN = 1152, L_ANGLE = 1153, L_EXT = 1154, L_IN = 1183, L_AUTOHIDE = 1170,
-             L_COLOR = 10145, TABS = 10174, APPLY = 1220 };
+enum : int { T_DIM = 10146, T_TOL = 10147, T_DIMSPACE = 10149, T_TOLSPACE = 10150, T_DIMDEC = 124,
+             T_TOLDEC = 126, T_DIMZEROS = 10137, T_TOLZEROS = 10136, T_HIDDEN = 1181, T_INLINE = 1185,
+             T_SYMSIZE = 10066, T_SYMLEN = 10065, T_DMS = 1044, T_FULLWIDTH = 1119, T_FONT = 1220 };
+enum : int { L_LEFT = 1171, L_RIGHT = 1172, L_SLANT = 1151, L_UNBROKEN = 1181, L_SOLID = 2000, L_LEN = 1152,
+             L_ANGLE = 1153, L_EXT = 1154, L_IN = 1183, L_AUTOHIDE = 1170, L_COLOR = 10145, TABS = 10174,
+             APPLY = 1220 };
 
 struct Host {
     unsigned char guard0[32];
@@ -228,7 +227,7 @@ void ColourItemPainter() {
     CTqColorCmb list;
     const int before = CountLiveObjects().gdi;
     for (int item : {-1, 0, 1, 7, 42, 255, 300}) {
-        const UINT state = item == 7 ? ODS_DISABLED : ODS_SELECTED;
+        const UINT state = item == 7 ? ODS_DISABLED : ODS_SELECTED | ODS_FOCUS;
         DRAWITEMSTRUCT dis{ODT_COMBOBOX, 0, static_cast<UINT>(item), 0, state, nullptr, dc, {0, 0, 120, 16}, 0};
         list.DrawItem(&dis);
     }
