@@ -127,7 +127,7 @@ void CheckMenu(HWND dlg, const Menu& m, bool pick = false) {
         const bool check = (mii.fState & MFS_CHECKED) != 0, brk = (mii.fType & MFT_MENUBARBREAK) != 0;
         const bool want = std::find(m.checked.begin(), m.checked.end(), b) != m.checked.end();
         ok(mii.wID == m.firstCommand + i && check == want && brk == (i > 0 && i % 9 == 0) &&
-               (mii.fType & MFT_BITMAP) && Pixels(HBITMAP(mii.dwTypeData)) == SymbolOf(b).px,
+               (mii.fType & MFT_BITMAP) && Pixels(reinterpret_cast<HBITMAP>(mii.dwTypeData)) == SymbolOf(b).px,
            "menu %d item %d: id %u, checked %d, column break %d, type %x, bitmap %d", m.button, i, mii.wID,
            check, brk, mii.fType, b);
     }
@@ -168,7 +168,7 @@ void TextsMenusAndPicks() {
         // Typing never changes a symbol; unchanged fields keep the host's strings.
         for (auto [id, typed] : {std::pair{101, "新"}, {103, ""}, {116, "k"}, {107, "never read"}})
             SetItemText(dlg, id, typed);
-        Post(dlg, {IDOK});
+        Post(dlg, {IDOK});  // behind the picks, so OK sees them taken
     });
     ok(result, "OK returns true");
     const int32_t want[16] = {26, 7, 30, 6, 1, 5, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1};
@@ -204,7 +204,7 @@ void PreviewThenCancel() {
         // Upper and lower symbols, basic and auxiliary, for each line type, a supplement at head
         // and at tail, the middle symbol; then a centred one, which goes low.
         Bare(dlg);  // the controls over the preview hidden, the first paint done
-        for (int lt : {1, 2, 0}) {  // each a change of the list, which repaints by itself
+        for (int lt : {1, 2, 0}) {  // each a change of the list
             SelectCombo(dlg, 114, lt);
             const Capture bare = Bare(dlg);  // the reference line at 92 black
             ok(bare.IsBlack(200, 86) == (lt == 1) && bare.IsBlack(200, 98) == (lt == 2), "line of type %d", lt);
