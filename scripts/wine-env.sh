@@ -39,8 +39,8 @@ tq_display() {
   fi
   for n in $(seq 90 120); do
     # A lock whose server is gone (killed hard) is stale: its number is free again.
-    local pid
-    pid=$(tr -dc 0-9 < "/tmp/.X$n-lock" 2>/dev/null)
+    local pid=""
+    [ -f "/tmp/.X$n-lock" ] && pid=$(tr -dc 0-9 < "/tmp/.X$n-lock")
     [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && continue
     [ -e "/tmp/.X11-unix/X$n" ] && [ -z "$pid" ] && continue
     rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n" 2>/dev/null
