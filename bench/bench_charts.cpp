@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "fits/TQAxisCooperate.h"
 #include "fits/TQAxisTolerance.h"
 #include "fits/TQHoleCooperate.h"
@@ -17,20 +18,13 @@ namespace {
 constexpr int kRuns = 200;
 constexpr RECT kClient{0, 0, 620, 431};  // the sheet's page area at 96 dpi
 
-double Now() {
-    LARGE_INTEGER t, f;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
 template <class Fn>
 double MedianMicroseconds(Fn&& fn) {
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {
-        const double t0 = Now();
+        const double t0 = NowMs();
         fn(i);
-        times.push_back((Now() - t0) * 1e6);
+        times.push_back((NowMs() - t0) * 1e3);
     }
     std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
     return times[kRuns / 2];

@@ -14,16 +14,10 @@
 #include <functional>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "tests/wine/export_calls.h"
 
 namespace {
-
-LARGE_INTEGER g_freq;
-double Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(g_freq.QuadPart);
-}
 
 struct Run {
     HANDLE painted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -43,7 +37,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0 && wParam == PM_REMOVE && g_run && !g_run->paintDone) {
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
         if (g_run->sawPaint) {
-            g_run->paintDone = Now();
+            g_run->paintDone = NowMs();
             SetEvent(g_run->painted);
         } else if (msg->message == WM_PAINT && msg->hwnd && IsDialog(msg->hwnd)) {
             g_run->sawPaint = true;
@@ -58,7 +52,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
 
 DWORD WINAPI PressOk(LPVOID) {
     if (WaitForSingleObject(g_run->painted, 10000) != WAIT_OBJECT_0) return 1;
-    g_run->okPosted = Now();
+    g_run->okPosted = NowMs();
     PostMessageW(g_run->dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return 0;
 }
@@ -79,9 +73,9 @@ void MeasureOnce(Dialog& d) {
     Run run;
     g_run = &run;
     HANDLE script = CreateThread(nullptr, 0, PressOk, nullptr, 0, nullptr);
-    run.start = Now();
+    run.start = NowMs();
     d.open();
-    const double end = Now();
+    const double end = NowMs();
     WaitForSingleObject(script, 10000);
     CloseHandle(script);
     CloseHandle(run.painted);
@@ -96,7 +90,6 @@ void MeasureOnce(Dialog& d) {
 }  // namespace
 
 int main() {
-    QueryPerformanceFrequency(&g_freq);
     HMODULE module = LoadLibraryW(L"TQDim.dll");
     const auto exports = winetest::EveryExport(module, nullptr);
     if (exports.empty()) {

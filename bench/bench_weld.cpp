@@ -7,18 +7,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "entry/exports_weld.h"
 #include "res/weld_res.h"
 #include "weld/WeldRecord.h"
 
 namespace {
-
-LARGE_INTEGER g_freq;
-double Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(g_freq.QuadPart);
-}
 
 struct MenuRun {
     HWND dialog = nullptr;
@@ -41,12 +35,12 @@ DWORD WINAPI OpenMenus(LPVOID p) {
     }
     if (!run->dialog) return 1;
     for (int i = 0; i < 30; ++i) {
-        const double start = Now();
+        const double start = NowMs();
         PostMessageW(run->dialog, WM_COMMAND, MAKEWPARAM(IDC_WELD_BASIC, BN_CLICKED), 0);
         HWND menu = nullptr;
-        for (const double end = start + 5000; !(menu = ShownBasicMenu()) && Now() < end;) Sleep(0);
+        for (const double end = start + 5000; !(menu = ShownBasicMenu()) && NowMs() < end;) Sleep(0);
         if (!menu) break;
-        run->times.push_back(Now() - start);
+        run->times.push_back(NowMs() - start);
         PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
         for (int k = 0; k < 400 && IsWindowVisible(menu); ++k) Sleep(5);
     }
@@ -57,7 +51,6 @@ DWORD WINAPI OpenMenus(LPVOID p) {
 }  // namespace
 
 int main() {
-    QueryPerformanceFrequency(&g_freq);
     HMODULE module = LoadLibraryW(L"TQDim.dll");
     auto weld = module ? reinterpret_cast<decltype(&TQDim_WeldDlg)>(
                              reinterpret_cast<void*>(GetProcAddress(module, "TQDim_WeldDlg")))
